@@ -1,0 +1,67 @@
+#include "platform/MbcsText.h"
+
+#include "platform/SystemServices.h"
+
+namespace MbcsText {
+
+std::size_t CharLength(std::string_view text, std::size_t pos) {
+    const bool lead = platform::IsDBCSLeadByte(static_cast<unsigned char>(text[pos]));
+    return lead && pos + 1 < text.size() ? 2 : 1;
+}
+
+std::size_t LastCharStart(std::string_view text) {
+    std::size_t last = npos;
+    for (std::size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) last = pos;
+    return last;
+}
+
+bool EndsWithBackslash(std::string_view text) {
+    const std::size_t last = LastCharStart(text);
+    return last != npos && last == text.size() - 1 && text[last] == '\\';
+}
+
+bool EndsWithTrailByte(std::string_view text) {
+    const std::size_t last = LastCharStart(text);
+    return last != npos && last + 2 == text.size();
+}
+
+std::size_t Find(std::string_view text, char c, std::size_t pos) {
+    for (std::size_t at = 0; at < text.size(); at += CharLength(text, at)) {
+        if (at >= pos && text[at] == c) return at;
+    }
+    return npos;
+}
+
+std::size_t FindLast(std::string_view text, char c) {
+    std::size_t found = npos;
+    for (std::size_t at = 0; at < text.size(); at += CharLength(text, at)) {
+        if (text[at] == c) found = at;
+    }
+    return found;
+}
+
+std::size_t FindAnyOf(std::string_view text, std::string_view set, std::size_t pos) {
+    for (std::size_t at = 0; at < text.size(); at += CharLength(text, at)) {
+        if (at >= pos && set.find(text[at]) != std::string_view::npos) return at;
+    }
+    return npos;
+}
+
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t pos) {
+    for (std::size_t at = 0; at < text.size(); at += CharLength(text, at)) {
+        if (at >= pos && text.substr(at, needle.size()) == needle) return at;
+    }
+    return npos;
+}
+
+std::string CutAt(std::string_view text, std::size_t maxBytes) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t next = end + CharLength(text, end);
+        if (next > maxBytes) break;
+        end = next;
+    }
+    return std::string(text.substr(0, end));
+}
+
+}  // namespace MbcsText

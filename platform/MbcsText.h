@@ -1,0 +1,34 @@
+// The one place for byte-wise work on CP932 text: it walks characters, never splits a
+// double-byte character and never takes its trail byte (which may be 0x5C, the backslash,
+// as in 表 or ソ) for a separator or a special character.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace MbcsText {
+
+inline constexpr std::size_t npos = std::string_view::npos;
+
+// Bytes taken by the character that starts at text[pos] (1 or 2; 1 for a lead byte at the end).
+std::size_t CharLength(std::string_view text, std::size_t pos);
+// Start of the last character, npos for an empty text.
+std::size_t LastCharStart(std::string_view text);
+// The last byte is a backslash of its own, not the trail byte of a double-byte character.
+bool EndsWithBackslash(std::string_view text);
+// The last byte is the trail byte of a double-byte character.
+bool EndsWithTrailByte(std::string_view text);
+// First occurrence of byte c at a character start, from pos on; npos when none.
+std::size_t Find(std::string_view text, char c, std::size_t pos = 0);
+// Last occurrence of byte c at a character start; npos when none.
+std::size_t FindLast(std::string_view text, char c);
+// First occurrence of any of the bytes in set at a character start, from pos on.
+std::size_t FindAnyOf(std::string_view text, std::string_view set, std::size_t pos = 0);
+// First occurrence of the single-byte sequence needle starting at a character start.
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t pos = 0);
+// At most maxBytes bytes of text; a double-byte character that the cut would split is
+// dropped whole.
+std::string CutAt(std::string_view text, std::size_t maxBytes);
+
+}  // namespace MbcsText

@@ -1,0 +1,48 @@
+// The Windows services the program uses, one function per system call, with Win32's names
+// and meanings. Paths are Windows paths in CP932 (drive letters, \\server\share, backslashes).
+#pragma once
+
+#include "platform/WinTypes.h"
+
+#include <string>
+
+namespace platform {
+
+// Module, directories.
+std::string GetModuleFileName();  // the program file's full path
+std::string GetCurrentDirectory();  // empty when it cannot be read
+BOOL SetCurrentDirectory(const std::string& path);
+std::string GetTempPath();  // ends in a backslash
+
+// Initialisation files: section and key compare case-insensitively, the value is trimmed of
+// blanks; defaultValue when the file, section or key is absent (an empty value is not absent).
+std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue, const std::string& fileName);
+
+// Drives and paths.
+UINT GetDriveType(const std::string& rootPath);  // "C:\", "\\server\share\"
+BOOL CanReadWrite(const std::string& path);  // _access(path, 6) == 0
+DWORD GetFileAttributes(const std::string& path);  // INVALID_FILE_ATTRIBUTES when missing
+BOOL CreateDirectory(const std::string& path);  // one level; the parent must exist
+BOOL RemoveDirectory(const std::string& path);  // an empty folder
+BOOL DeleteFile(const std::string& path);
+// Replaces target by replacement in one step (MoveFileEx with MOVEFILE_REPLACE_EXISTING):
+// afterwards target holds either its old or its new content, never a mixture.
+BOOL ReplaceFile(const std::string& replacement, const std::string& target);
+
+// Text: CP932 classification and LCMapStringA under the system default locale. Answers the
+// number of bytes written to dest, or 0 when dest is too small.
+bool IsDBCSLeadByte(unsigned char byte);
+int LCMapString(DWORD flags, const char* src, int srcLength, char* dest, int destSize);
+
+// Message boxes; owner nullptr for none. Answers IDOK, IDYES or IDNO.
+int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
+// Modifier state while a key message is handled: the high bit set when the key is down.
+short GetKeyState(int virtualKey);
+
+// Another program's window (the calling program).
+BOOL EnableWindow(HWND hWnd, BOOL enable);
+BOOL SetForegroundWindow(HWND hWnd);
+BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace platform
