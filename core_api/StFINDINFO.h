@@ -30,6 +30,16 @@ struct StFINDINFO {
     StFINDITEM items[1];  // the chain continues past the declared item
 };
 
+// A zeroed search-condition record with room for N items in one chain, built by the program.
+template <int N>
+struct StFINDRECORD {
+    std::uint8_t head[4];
+    StFINDITEM items[N];
+
+    StFINDINFO* Info() { return reinterpret_cast<StFINDINFO*>(this); }
+    const StFINDINFO* Info() const { return reinterpret_cast<const StFINDINFO*>(this); }
+};
+
 #pragma pack(pop)
 
 namespace FindCode {
@@ -58,6 +68,7 @@ static_assert(offsetof(StFINDITEM, value) == 18);
 static_assert(offsetof(StFINDITEM, subChain) == 26);
 static_assert(offsetof(StFINDITEM, connector) == 26 + sizeof(void*));
 static_assert(offsetof(StFINDINFO, items) == 4);
+static_assert(sizeof(StFINDRECORD<4>) == 4 + 4 * sizeof(StFINDITEM));
 #if UINTPTR_MAX == 0xFFFFFFFFu
 static_assert(sizeof(StFINDITEM) == 34);
 #endif

@@ -1,0 +1,76 @@
+#include "app/DialogTexts.h"
+
+#include "app/TaxSettings.h"
+#include "platform/MbcsText.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The texts were built in a 51-byte area: at most 50 bytes, never half a character.
+constexpr std::size_t kTextLimit = 50;
+
+constexpr const char* kTaxMethodLabels[] = {"免税", "簡易課税", "原則課税"};
+constexpr const char* kBusinessLabels[] = {
+    "指定なし",         "第一種事業 卸売業", "第二種事業 小売業",    "第三種事業 製造業",
+    "第四種事業 その他", "第五種事業 サービス業", "第六種事業 不動産業",
+};
+constexpr const char* kCreditLabels[] = {"個別対応方式", "一括比例配分方式"};
+
+template <std::size_t N>
+const char* Label(const char* const (&labels)[N], unsigned index) {
+    return index < N ? labels[index] : "";
+}
+
+std::string Blank(const std::string& text) { return " " + text; }
+
+std::string PeriodText(const StDATAINFO& dataSet) {
+    char text[64] = {};
+    const std::int32_t first = dataSet.periodFirst;
+    const std::int32_t last = dataSet.periodLast;
+    std::snprintf(text, sizeof text, " %04d/%02d/%02d～%04d/%02d/%02d", first / 10000, first / 100 % 100, first % 100,
+                  last / 10000, last / 100 % 100, last % 100);
+    return text;
+}
+
+std::string CompanyName(const StDATAINFO& dataSet) {
+    return std::string(dataSet.companyName, strnlen(dataSet.companyName, sizeof dataSet.companyName));
+}
+
+std::string SettingsText(RunState& state, const StDATAINFO& dataSet, int number) {
+    StSHOHIZEIINFO settings;
+    std::memset(&settings, 0, sizeof settings);
+    ReadTaxSettings(state, dataSet, settings);
+    state.roundingMode = settings.roundingMode;
+    const unsigned method = settings.taxMethod;
+    switch (number) {
+    case 2:
+        state.taxMethod = settings.taxMethod;
+        return Blank(Label(kTaxMethodLabels, method));
+    case 3:
+        return method == 1 ? "主となる事業分類" : method == 2 ? "課税仕入控除" : "";
+    case 4:
+        if (method == 1) {
+            state.mainBusinessCategory = settings.mainBusiness;
+            return Blank(Label(kBusinessLabels, settings.mainBusiness));
+        }
+        return method == 2 ? Blank(Label(kCreditLabels, settings.creditMethod)) : "";
+    default:
+        return "";
+    }
+}
+
+}  // namespace
+
+std::string DialogText(RunState& state, const StDATAINFO& dataSet, int number) {
+    std::string text;
+    if (number == 0) {
+        text = Blank(CompanyName(dataSet));
+    } else if (number == 1) {
+        text = PeriodText(dataSet);
+    } else {
+        text = SettingsText(state, dataSet, number);
+    }
+    return MbcsText::CutAt(text, kTextLimit);
+}

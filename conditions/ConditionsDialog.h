@@ -1,0 +1,68 @@
+// The conditions dialog (resource 130): the company, period and filing method of the run, the
+// aggregation method, the months and the output file. Ends with IDC_EXECUTE or IDC_CANCEL.
+#pragma once
+
+#include "conditions/FiscalYear.h"
+#include "platform/CControls.h"
+#include "platform/CDialog.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+enum class AggregationMethod : int { JournalAggregation = 0, SavedReturn = 1 };
+
+class ConditionsDialog : public CDialog {
+public:
+    explicit ConditionsDialog(CWnd* pParentWnd = nullptr);
+
+    // Inputs, set before DoModal.
+    std::string m_userId;
+    std::int32_t m_selectedFirst = 0;
+    std::int32_t m_selectedDataNo = 0;
+    std::string m_settingsFileName;
+    std::string m_fixedOutputPath;
+    std::int32_t m_periodFirst = 0;
+    std::int32_t m_periodLast = 0;
+    std::int16_t m_savedFirstMonth = 0;
+    std::int16_t m_savedLastMonth = 0;
+    int m_pastResults = 0;
+    int m_savedReturnAvailable = 0;
+    std::array<std::string, 5> m_texts;  // company, period, method, fourth caption, fourth value
+    std::int16_t m_taxMethod = 0;
+
+    // Outputs, read after Execute.
+    int m_methodChoice = 0;
+    std::string m_startMonthText;
+    std::string m_endMonthText;
+    std::string m_outputPath;
+
+    // Remembers the conditions of a finished run for this user and data set; outputPath
+    // nullptr writes the path remembered before instead. 1 written, 0 failed.
+    int StoreSettings(int firstMonth, int lastMonth, const std::string* outputPath, AggregationMethod method);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnCancel() override;
+    BOOL OnCommand(UINT id) override;
+
+private:
+    void OnJournalMethod();
+    void OnSavedMethod();
+    void OnExecute();
+    void ShowMonths(int first, int last);
+
+    CEdit m_startMonthEdit;
+    CEdit m_endMonthEdit;
+    CEdit m_outputPathEdit;
+    CButton m_browseButton;
+    CButton m_executeButton;
+    CStatic m_outputGroup;
+
+    FiscalYear fiscalYear_;
+    std::int16_t journalFirstMonth_ = 0;
+    std::int16_t journalLastMonth_ = 0;
+    std::string rememberedPath_;
+    bool fixedPath_ = false;
+};

@@ -1,0 +1,54 @@
+#include "conditions/MonthCondition.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr std::int16_t kInterimClosing = 15;
+constexpr std::int16_t kYearEndClosing = 18;
+
+void SetMonthItem(StFINDITEM& item, std::int16_t comparison, std::int16_t position) {
+    item.field = FindCode::FieldMonthKind;
+    item.comparison = comparison;
+    item.valueType = FindCode::TypeMonth;
+    item.value.shortValue = position;
+    item.connector = FindCode::LinkEnd;
+}
+
+}  // namespace
+
+MonthPositions GetMonthPositions(const FiscalYear& year, int startMonth, int endMonth) {
+    const int f = year.firstMonth;
+    const int m = year.LastCalendarMonth();
+    MonthPositions positions;
+    if (startMonth == f) {
+        positions.first = 1;
+    } else {
+        positions.first = static_cast<std::int16_t>(startMonth > f ? startMonth - f + 1 : startMonth - f + 13);
+    }
+    if (endMonth == m) {
+        positions.last = static_cast<std::int16_t>(year.Crosses() ? m - f + 13 : m - f + 1);
+    } else {
+        const bool wraps = year.Crosses() && endMonth < m;
+        positions.last = static_cast<std::int16_t>(wraps ? endMonth - f + 13 : endMonth - f + 1);
+    }
+    return positions;
+}
+
+void BuildMonthCondition(MonthConditionRecord& record, const FiscalYear& year, int startMonth, int endMonth,
+                         std::int32_t interimSetting) {
+    std::memset(&record, 0, sizeof record);
+    const MonthPositions positions = GetMonthPositions(year, startMonth, endMonth);
+    int count = 0;
+    SetMonthItem(record.items[count++], FindCode::AtLeast, positions.first);
+    record.items[0].connector = FindCode::LinkAnd;
+    SetMonthItem(record.items[count++], FindCode::AtMost, positions.last);
+    if (interimSetting == 1 && positions.last == 6) {
+        record.items[count - 1].connector = FindCode::LinkOr;
+        SetMonthItem(record.items[count++], FindCode::Equal, kInterimClosing);
+    }
+    if (endMonth == year.LastCalendarMonth()) {
+        record.items[count - 1].connector = FindCode::LinkOr;
+        SetMonthItem(record.items[count++], FindCode::Equal, kYearEndClosing);
+    }
+}
