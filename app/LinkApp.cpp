@@ -206,7 +206,7 @@ bool LinkApp::AllocateFigures() {
 bool LinkApp::CheckRange(std::int32_t firstDay) {
     AggregationContext& context = progress_->Context();
     std::int32_t sixthCount = 0;
-    const std::int32_t status = CountSixthBusinessCategory(context, dataSet_, sixthCount);
+    const std::int32_t status = CountSixthBusinessCategory(context, sixthCount);
     if (ClMsgMgr::Inst()->CheckFatalErrorWithMsg(status, -1, 1, nullptr) != 0) {
         state_.SetExit(RunExit::Failed);
         return false;
@@ -219,7 +219,7 @@ bool LinkApp::CheckRange(std::int32_t firstDay) {
         state_.SetExit(RunExit::Cancelled);
         return false;
     }
-    if (method > 1 && CheckUndeterminedImportTax(context, dataSet_) == 1) {
+    if (method > 1 && CheckUndeterminedImportTax(context) == 1) {
         progress_->MessageBox(kImportTaxMessage, kCaption, MB_OK | MB_ICONINFORMATION);
     }
     return true;

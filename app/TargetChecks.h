@@ -3,13 +3,11 @@
 #pragma once
 
 #include "aggregate/AggregationContext.h"
-#include "core_api/StDATAINFO.h"
 
 #include <cstdint>
 
 // Status of the count (already recorded with the message manager), and the count.
-std::int32_t CountSixthBusinessCategory(AggregationContext& context, const StDATAINFO& dataSet,
-                                        std::int32_t& count);
+std::int32_t CountSixthBusinessCategory(AggregationContext& context, std::int32_t& count);
 
 // 1 when a journal entry of the range uses tax categories 31 to 37; 0 otherwise or on failure.
-int CheckUndeterminedImportTax(AggregationContext& context, const StDATAINFO& dataSet);
+int CheckUndeterminedImportTax(AggregationContext& context);

@@ -1,0 +1,136 @@
+// The checks before the aggregation: the saved return's match, the sixth business category,
+// undetermined import tax.
+#include "app/SavedReturnCheck.h"
+#include "app/SelectedDataSet.h"
+#include "app/TargetChecks.h"
+#include "conditions/MonthCondition.h"
+#include "core_api/ClMsgMgr.h"
+#include "tests/support/HostFixture.h"
+#include "tests/support/ScenarioBooks.h"
+#include "core_api/standin/StandIn.h"
+
+#include <cstring>
+
+namespace {
+
+struct NoActivity : ActivityIndicator {
+    void Tick() override {}
+    void Sweep() override {}
+    void ResetActivity() override {}
+    void FillActivity() override {}
+};
+
+nlohmann::json SavedReturn() {
+    return {{"period", {20240401, 20250331}}, {"range", {20240401, 20250331}}, {"kind", 1}, {"credit", 1},
+            {"interim", 1}};
+}
+
+nlohmann::json LineWith(int date, int category, int business) {
+    return {{"date", date},
+            {"debit", {{"account", 100}, {"amount", 1000}}},
+            {"credit", {{"account", 500}, {"amount", 1000}, {"category", category}, {"business", business}}}};
+}
+
+class TargetChecksTest : public HostFixture {
+protected:
+    void Load(const nlohmann::json& books) {
+        LoadBooks(books);
+        StartHost();
+        ReadSelectedDataSet(state_, dataSet_);
+        state_.savedReturnInfo = std::make_unique<SavedReturnArea>();
+        std::memset(state_.savedReturnInfo.get(), 0, sizeof(SavedReturnArea));
+        BuildMonthCondition(context_.monthCondition, FiscalYear{4, 103}, 4, 3, 0);
+    }
+
+    int Match(const nlohmann::json& books) {
+        Load(books);
+        return LoadAndMatchSavedReturn(state_, dataSet_);
+    }
+
+    nlohmann::json books_ = ScenarioBooks();
+    RunState state_;
+    StDATAINFO dataSet_{};
+    NoActivity activity_;
+    AggregationContext context_{activity_};
+};
+
+TEST_F(TargetChecksTest, SavedReturnOfThisDataSetAndItsSettingsIsUsable) {
+    books_["dataSets"][0]["savedReturn"] = SavedReturn();
+    EXPECT_EQ(Match(books_), 1);
+}
+
+TEST_F(TargetChecksTest, SavedReturnDifferingInOneConditionIsNotUsable) {
+    const std::vector<std::pair<std::string, nlohmann::json>> changes = {
+        {"period", {20230401, 20240331}}, {"kind", 2}, {"credit", 2}, {"interim", 2}};
+    for (const auto& [key, value] : changes) {
+        auto books = ScenarioBooks();
+        auto saved = SavedReturn();
+        saved[key] = value;
+        books["dataSets"][0]["savedReturn"] = saved;
+        StandIn::Reset();
+        EXPECT_EQ(Match(books), 0) << key << " " << value;
+        HostSession::Stop();
+    }
+}
+
+TEST_F(TargetChecksTest, SimplifiedTaxationWantsASimplifiedReturn) {
+    books_["dataSets"][0]["tax"]["method"] = 1;
+    auto saved = SavedReturn();
+    saved["kind"] = 2;
+    books_["dataSets"][0]["savedReturn"] = saved;
+    EXPECT_EQ(Match(books_), 1);
+}
+
+TEST_F(TargetChecksTest, MissingSavedReturnIsRecordedAndNotUsable) {
+    EXPECT_EQ(Match(books_), 0);
+    EXPECT_NE(ClMsgMgr::Inst()->GetLastErrorStatus(), 0);
+    EXPECT_EQ(ClMsgMgr::Inst()->GetLastErrorLine(), 8505);
+}
+
+TEST_F(TargetChecksTest, SixthBusinessCategoryIsCountedInTheChosenMonths) {
+    books_["dataSets"][0]["journal"] = {LineWith(20240501, 11, 6), LineWith(20240601, 11, 5),
+                                        LineWith(20240701, 11, 6)};
+    Load(books_);
+    std::int32_t count = -1;
+    EXPECT_EQ(CountSixthBusinessCategory(context_, count), 0);
+    EXPECT_EQ(count, 2);
+}
+
+TEST_F(TargetChecksTest, SixthBusinessCategoryCountFailureIsRecorded) {
+    books_["faults"] = {{"ClRuleShiwake::CheckExistSwkByJigyoBunrui", 1234}};
+    Load(books_);
+    std::int32_t count = 0;
+    EXPECT_EQ(CountSixthBusinessCategory(context_, count), 1234);
+    EXPECT_EQ(ClMsgMgr::Inst()->GetLastErrorLine(), 4018);
+    EXPECT_EQ(ClMsgMgr::Inst()->GetLastErrorLocation(), "Acc_FinTax31/AddTax");
+}
+
+TEST_F(TargetChecksTest, UndeterminedImportTaxOnEitherSide) {
+    for (int category : {31, 34, 37}) {
+        for (bool debit : {true, false}) {
+            auto books = ScenarioBooks();
+            auto line = LineWith(20240501, 0, 0);
+            line[debit ? "debit" : "credit"]["category"] = category;
+            books["dataSets"][0]["journal"] = {line};
+            StandIn::Reset();
+            Load(books);
+            EXPECT_EQ(CheckUndeterminedImportTax(context_), 1) << category << (debit ? " debit" : " credit");
+            HostSession::Stop();
+        }
+    }
+}
+
+TEST_F(TargetChecksTest, NeighbouringCategoriesAreNotImportTax) {
+    books_["dataSets"][0]["journal"] = {LineWith(20240501, 30, 0), LineWith(20240501, 38, 0)};
+    Load(books_);
+    EXPECT_EQ(CheckUndeterminedImportTax(context_), 0);
+}
+
+TEST_F(TargetChecksTest, ImportTaxOutsideTheChosenMonthsDoesNotCount) {
+    books_["dataSets"][0]["journal"] = {LineWith(20240501, 33, 0)};
+    Load(books_);
+    BuildMonthCondition(context_.monthCondition, FiscalYear{4, 103}, 6, 3, 0);
+    EXPECT_EQ(CheckUndeterminedImportTax(context_), 0);
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include "tests/support/ProgramRunner.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string MakeRunFolder() {
+    std::string pattern = (fs::temp_directory_path() / "txlink-scenario.XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    fs::create_directories(pattern + "/c");
+    return pattern;
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+[[noreturn]] void ExecProgram(const ProgramSetup& setup, const std::string& folder) {
+    const std::string binary = std::string(TXLINK_BINARY_DIR) + "/" + setup.program;
+    setenv("TXLINK_UI", (folder + "/script.ui").c_str(), 1);
+    setenv("TXLINK_TRANSCRIPT", (folder + "/transcript.jsonl").c_str(), 1);
+    setenv("TXLINK_DRIVES", setup.drives.empty() ? ("C:=" + folder + "/c").c_str() : setup.drives.c_str(), 1);
+    if (setup.books.empty()) {
+        unsetenv("TXLINK_BOOKS");
+    } else {
+        setenv("TXLINK_BOOKS", (folder + "/books.json").c_str(), 1);
+    }
+    if (setup.faults.empty()) {
+        unsetenv("TXLINK_FAULTS");
+    } else {
+        setenv("TXLINK_FAULTS", setup.faults.c_str(), 1);
+    }
+    const int devNull = open("/dev/null", O_RDONLY);
+    dup2(devNull, 0);
+    const int err = open((folder + "/stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(err, 2);
+    std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+    for (const std::string& arg : setup.args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv(binary.c_str(), argv.data());
+    _exit(127);
+}
+
+}  // namespace
+
+std::vector<nlohmann::json> ProgramRun::Events(const std::string& event) const {
+    std::vector<nlohmann::json> found;
+    for (const auto& line : transcript) {
+        if (line.value("event", "") == event) found.push_back(line);
+    }
+    return found;
+}
+
+std::vector<std::string> ProgramRun::ParentActions() const {
+    std::vector<std::string> actions;
+    for (const auto& line : Events("parent")) {
+        std::string action = line.at("action").get<std::string>();
+        if (action == "post") {
+            action += " " + line.at("message").dump() + " " + line.at("wparam").dump() + " " + line.at("lparam").dump();
+        }
+        actions.push_back(action);
+    }
+    return actions;
+}
+
+std::vector<std::string> ProgramRun::MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& line : Events("msgbox")) texts.push_back(line.at("text").get<std::string>());
+    return texts;
+}
+
+ProgramRun RunProgram(const ProgramSetup& setup) {
+    ProgramRun run;
+    run.folder = MakeRunFolder();
+    WriteFile(run.folder + "/script.ui", setup.script);
+    if (!setup.books.empty()) WriteFile(run.folder + "/books.json", setup.books);
+    const pid_t child = fork();
+    if (child == 0) ExecProgram(setup, run.folder);
+    int status = 0;
+    waitpid(child, &status, 0);
+    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.stderrText = ReadFile(run.folder + "/stderr.txt");
+    std::istringstream lines(ReadFile(run.folder + "/transcript.jsonl"));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty()) run.transcript.push_back(nlohmann::json::parse(line));
+    }
+    return run;
+}
+
+std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
