@@ -33,8 +33,18 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-[[noreturn]] void ExecProgram(const ProgramSetup& setup, const std::string& folder) {
-    const std::string binary = std::string(TXLINK_BINARY_DIR) + "/" + setup.program;
+// The program where it was built, or a copy of it in its own folder below drive C:.
+std::string PlaceProgram(const ProgramSetup& setup, const std::string& folder) {
+    const std::string built = std::string(TXLINK_BINARY_DIR) + "/" + setup.program;
+    if (setup.programFolder.empty()) return built;
+    const std::string place = folder + "/c/" + setup.programFolder;
+    fs::create_directories(place);
+    fs::copy_file(built, place + "/" + setup.program, fs::copy_options::overwrite_existing);
+    if (setup.zeimonDef != nullptr) WriteFile(place + "/ZeimonDef.ini", setup.zeimonDef);
+    return place + "/" + setup.program;
+}
+
+[[noreturn]] void ExecProgram(const ProgramSetup& setup, const std::string& folder, const std::string& binary) {
     setenv("TXLINK_UI", (folder + "/script.ui").c_str(), 1);
     setenv("TXLINK_TRANSCRIPT", (folder + "/transcript.jsonl").c_str(), 1);
     setenv("TXLINK_DRIVES", setup.drives.empty() ? ("C:=" + folder + "/c").c_str() : setup.drives.c_str(), 1);
@@ -92,8 +102,9 @@ ProgramRun RunProgram(const ProgramSetup& setup) {
     run.folder = MakeRunFolder();
     WriteFile(run.folder + "/script.ui", setup.script);
     if (!setup.books.empty()) WriteFile(run.folder + "/books.json", setup.books);
+    const std::string binary = PlaceProgram(setup, run.folder);
     const pid_t child = fork();
-    if (child == 0) ExecProgram(setup, run.folder);
+    if (child == 0) ExecProgram(setup, run.folder, binary);
     int status = 0;
     waitpid(child, &status, 0);
     run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -9,6 +9,10 @@
 
 struct ProgramSetup {
     std::string program = "TxLinkAlto";
+    // A folder below the run's drive C: to copy the program into and run it from, with this
+    // ZeimonDef.ini beside it (nullptr: none); empty runs the program where it was built.
+    std::string programFolder;
+    const char* zeimonDef = "[TX31]\r\nProgramLevel=4\r\n";
     std::string books;   // JSON text of the books; empty for the built-in sample
     std::string script;  // the UI script (UTF-8)
     std::string drives;  // TXLINK_DRIVES; "C:=<run folder>/c" when empty
