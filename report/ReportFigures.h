@@ -1,0 +1,20 @@
+// The figures of the run that the report's sections write, as the run driver hands them over.
+#pragma once
+
+#include "aggregate/TaxTotals.h"
+#include "core_api/StSaveTaxInfo.h"
+#include "core_api/StTAXREPORTBUSINESSTYPEINFO.h"
+#include "core_api/StTAXREPORTRATEINFO.h"
+
+#include <cstdint>
+#include <span>
+
+// The figures of the run that the sections write.
+struct ReportFigures {
+    std::span<const StTAXREPORTRATEINFO> rates;
+    std::span<const StTAXREPORTBUSINESSTYPEINFO> businessTypes;
+    const TaxTotals* totals = nullptr;
+    const StSaveTaxInfo* savedReturn = nullptr;
+    std::uint8_t taxMethod = 0;
+    std::uint8_t roundingMode = 0;
+};
