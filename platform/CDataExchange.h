@@ -18,6 +18,7 @@ public:
     CWnd* m_pDlgWnd;
     BOOL m_bSaveAndValidate;
     int m_idLastControl = 0;
+    bool m_bEditLastControl = false;  // Fail selects the whole text of an edit
 };
 
 // Thrown by CDataExchange::Fail and caught by UpdateData.

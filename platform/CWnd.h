@@ -23,6 +23,10 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     int GetDlgCtrlID() const;
     CWnd* GetDlgItem(int id) const;
+    // Attaches this wrapper to control nID of pParent (DDX_Control): GetDlgItem, GetFocusWnd
+    // and FromHandle answer this object for that control from then on. The wrapper must live
+    // as long as the control's window, as in MFC.
+    BOOL SubclassDlgItem(int nID, CWnd* pParent);
 
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;

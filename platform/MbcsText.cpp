@@ -54,6 +54,22 @@ std::size_t FindText(std::string_view text, std::string_view needle, std::size_t
     return npos;
 }
 
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t at = 0; at < a.size();) {
+        const std::size_t length = CharLength(a, at);
+        if (length != CharLength(b, at)) return false;
+        if (length == 1) {
+            const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+            if (fold(a[at]) != fold(b[at])) return false;
+        } else if (a.substr(at, 2) != b.substr(at, 2)) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
 std::string CutAt(std::string_view text, std::size_t maxBytes) {
     std::size_t end = 0;
     while (end < text.size()) {

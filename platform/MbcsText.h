@@ -27,6 +27,9 @@ std::size_t FindLast(std::string_view text, char c);
 std::size_t FindAnyOf(std::string_view text, std::string_view set, std::size_t pos = 0);
 // First occurrence of the single-byte sequence needle starting at a character start.
 std::size_t FindText(std::string_view text, std::string_view needle, std::size_t pos = 0);
+// Equal but for the case of single-byte ASCII letters (names of files, sections, keys),
+// never folding a trail byte.
+bool EqualNoCase(std::string_view a, std::string_view b);
 // At most maxBytes bytes of text; a double-byte character that the cut would split is
 // dropped whole.
 std::string CutAt(std::string_view text, std::size_t maxBytes);

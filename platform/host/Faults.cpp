@@ -1,0 +1,65 @@
+#include "platform/host/Faults.h"
+
+#include "platform/MbcsText.h"
+#include "platform/WorldError.h"
+#include "platform/script/TextCodec.h"
+
+#include <algorithm>
+
+namespace {
+
+[[noreturn]] void Malformed(std::string_view entry, const std::string& problem) {
+    throw WorldError("TXLINK_FAULTS entry '" + std::string(entry) + "': " + problem);
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+std::string Name(std::string_view value, std::string_view entry) {
+    std::optional<std::string> name = TextCodec::ToCp932(value);
+    if (!name || name->empty()) Malformed(entry, "needs a name");
+    return *name;
+}
+
+bool Named(const std::vector<std::string>& names, std::string_view name) {
+    return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return MbcsText::EqualNoCase(n, name); });
+}
+
+}  // namespace
+
+Faults Faults::Parse(std::string_view text) {
+    Faults faults;
+    while (!text.empty()) {
+        const std::size_t end = text.find(',');
+        const std::string_view entry = Trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (entry.empty()) continue;
+
+        const std::size_t equals = entry.find('=');
+        const std::string_view key = entry.substr(0, equals);
+        const std::string_view value = equals == std::string_view::npos ? std::string_view{} : entry.substr(equals + 1);
+        const bool hasValue = equals != std::string_view::npos;
+        if (key == "write-fail-after") {
+            const bool digits = !value.empty() && value.size() < 19 &&
+                                std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+            if (!digits) Malformed(entry, "needs a number of bytes");
+            faults.writeFailAfter = std::stoull(std::string(value));
+        } else if (key == "mkdir-fail") {
+            faults.mkdirFail.push_back(Name(value, entry));
+        } else if (key == "create-fail") {
+            faults.createFail.push_back(Name(value, entry));
+        } else if ((key == "replace-fail" || key == "cwd-fail") && !hasValue) {
+            (key == "replace-fail" ? faults.replaceFail : faults.cwdFail) = true;
+        } else {
+            Malformed(entry, "unknown fault");
+        }
+    }
+    return faults;
+}
+
+bool Faults::RefusesFolder(std::string_view name) const { return Named(mkdirFail, name); }
+
+bool Faults::RefusesFile(std::string_view name) const { return Named(createFail, name); }

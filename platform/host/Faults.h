@@ -1,0 +1,28 @@
+// Faults injected into the host world for tests (TXLINK_FAULTS), a comma-separated list:
+//   write-fail-after=N  CFile refuses, whole, every write that would take the bytes written in
+//                       the run past N (the transcript is not counted)
+//   mkdir-fail=NAME     a folder of that name (any case) cannot be created; may repeat
+//   create-fail=NAME    a file of that name cannot be created or opened for writing; may repeat
+//   replace-fail        ReplaceFile fails and leaves both files as they were
+//   cwd-fail            GetCurrentDirectory cannot read the current directory
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct Faults {
+    std::optional<std::uint64_t> writeFailAfter;
+    std::vector<std::string> mkdirFail;   // CP932 names
+    std::vector<std::string> createFail;  // CP932 names
+    bool replaceFail = false;
+    bool cwdFail = false;
+
+    // An unknown or malformed entry throws WorldError naming it.
+    static Faults Parse(std::string_view text);
+
+    bool RefusesFolder(std::string_view name) const;
+    bool RefusesFile(std::string_view name) const;
+};

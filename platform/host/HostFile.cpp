@@ -1,0 +1,102 @@
+// CFile over host files: share modes as Windows enforces them between opens (flock), create
+// that truncates only after the share check, one system write per Write call.
+#include "platform/CFile.h"
+#include "platform/host/HostWorld.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct HostFile {
+    int fd;
+    bool writable;
+};
+
+HostFile* Of(void* handle) { return static_cast<HostFile*>(handle); }
+
+// Exclusive opens (and MFC's compatibility mode) lock out every other open; the others share.
+bool Exclusive(UINT flags) {
+    const UINT share = flags & 0x70;
+    return share == CFile::shareExclusive || share == 0;
+}
+
+// A short write leaves no part behind, as the whole-or-nothing contract promises.
+void TakeBack(int fd, ssize_t written) {
+    const off_t end = ::lseek(fd, 0, SEEK_CUR) - written;
+    if (end >= 0 && ::ftruncate(fd, end) == 0) ::lseek(fd, end, SEEK_SET);
+}
+
+}  // namespace
+
+CFile::~CFile() { Close(); }
+
+BOOL CFile::Open(const std::string& path, UINT flags) {
+    Close();
+    HostWorld& world = World();
+    std::optional<WindowsPath> resolved = world.Resolve(path);
+    std::optional<std::string> host = resolved ? world.drives.ToHost(*resolved) : std::nullopt;
+    if (!host || resolved->names.empty()) return FALSE;
+
+    const bool writable = (flags & (modeWrite | modeReadWrite)) != 0;
+    const bool create = (flags & modeCreate) != 0;
+    if ((writable || create) && world.faults.RefusesFile(resolved->names.back())) return FALSE;
+    int access = O_RDONLY;
+    if (flags & modeReadWrite) access = O_RDWR;
+    else if (flags & modeWrite) access = O_WRONLY;
+    const int fd = ::open(host->c_str(), access | (create ? O_CREAT : 0) | O_CLOEXEC, 0666);
+    if (fd < 0) return FALSE;
+    struct stat status;
+    const bool usable = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                        ::flock(fd, (Exclusive(flags) ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0 &&
+                        (!create || ::ftruncate(fd, 0) == 0);
+    if (!usable) {
+        ::close(fd);
+        return FALSE;
+    }
+    handle_ = new HostFile{fd, writable};
+    return TRUE;
+}
+
+BOOL CFile::Write(const void* data, UINT count) {
+    HostFile* file = Of(handle_);
+    if (!file || !file->writable) return FALSE;
+    if (count == 0) return TRUE;
+    HostWorld& world = World();
+    if (world.faults.writeFailAfter && world.bytesWritten + count > *world.faults.writeFailAfter) return FALSE;
+    const ssize_t written = ::write(file->fd, data, count);
+    if (written != static_cast<ssize_t>(count)) {
+        if (written > 0) TakeBack(file->fd, written);
+        return FALSE;
+    }
+    world.bytesWritten += count;
+    return TRUE;
+}
+
+UINT CFile::Read(void* buffer, UINT count) {
+    HostFile* file = Of(handle_);
+    if (!file) return 0;
+    UINT total = 0;
+    while (total < count) {
+        const ssize_t got = ::read(file->fd, static_cast<char*>(buffer) + total, count - total);
+        if (got <= 0) break;
+        total += static_cast<UINT>(got);
+    }
+    return total;
+}
+
+std::uint64_t CFile::GetLength() const {
+    const HostFile* file = Of(handle_);
+    struct stat status;
+    return file && ::fstat(file->fd, &status) == 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
+}
+
+void CFile::Close() {
+    if (HostFile* file = Of(handle_)) {
+        ::close(file->fd);  // releases the lock
+        delete file;
+    }
+    handle_ = nullptr;
+}

@@ -1,0 +1,110 @@
+#include "platform/host/HostSession.h"
+
+#include "platform/CWinApp.h"
+#include "platform/WorldError.h"
+#include "platform/host/HostPrompt.h"
+#include "platform/host/HostWorld.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+std::string ProgramHostPath(const std::string& configured) {
+    if (!configured.empty()) return configured;
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : std::string();
+}
+
+std::string WorkingFolder() {
+    char path[PATH_MAX];
+    return ::getcwd(path, sizeof path) ? std::string(path) : std::string();
+}
+
+std::string ReadScript(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw WorldError("cannot read the UI script " + path);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+UiScript StdinScript() {
+    UiScript::LineReader reader = []() -> std::optional<std::string> {
+        std::string line;
+        if (!std::getline(std::cin, line)) return std::nullopt;
+        return line;
+    };
+    if (!::isatty(STDIN_FILENO)) return UiScript(reader, {});
+    return UiScript(reader, [] { ShowPrompt(World()); });
+}
+
+void Reset(HostWorld& world) {
+    world.windows.Clear();
+    world.transcript.Close();
+    world.script = UiScript();
+    world.faults = Faults();
+    world.drives = DriveTable();
+    world.bytesWritten = 0;
+    world.waitCursor = 0;
+    world.keys = {};
+    world.reportedFocus.reset();
+    world.waiting.clear();
+    world.started = false;
+}
+
+}  // namespace
+
+namespace HostSession {
+
+void Start(const HostConfig& config) {
+    HostWorld& world = World();
+    Reset(world);
+    world.started = true;
+    world.transcript.Open(config.transcriptPath, config.echo);
+    world.faults = Faults::Parse(config.faults);
+    world.drives = config.drives ? DriveTable::Parse(*config.drives) : DriveTable::Default();
+    if (config.scriptFromStdin) world.script = StdinScript();
+    else world.script = UiScript::FromText(config.scriptPath.empty() ? config.script : ReadScript(config.scriptPath));
+    world.modulePath = world.drives.ToWindows(ProgramHostPath(config.modulePath)).value_or("");
+    std::optional<WindowsPath> current =
+        config.currentDirectory.empty()
+            ? std::optional<WindowsPath>(ResolveWindowsPath(world.drives.ToWindows(WorkingFolder()).value_or(""), {}))
+            : ResolveWindowsPath(config.currentDirectory, {});
+    world.currentDirectory = current ? current->Text() : "";
+}
+
+void Stop() { Reset(World()); }
+
+int Run(const HostConfig& config, const std::string& commandLine) {
+    int code = 3;
+    try {
+        Start(config);
+        CWinApp* app = AfxGetApp();
+        if (!app) throw WorldError("the program has no application object");
+        app->m_lpCmdLine = commandLine;
+        app->InitInstance();
+        code = app->ExitInstance();
+        if (const int unused = World().script.UnusedLineCount())
+            std::cerr << "txlink: " << unused << " line(s) of the UI script were not used\n";
+    } catch (const WorldError& error) {
+        std::cerr << "txlink: " << error.what() << "\n";
+    } catch (const std::exception& error) {
+        std::cerr << "txlink: the run ended with an exception: " << error.what() << "\n";
+    } catch (...) {
+        std::cerr << "txlink: the run ended with an unknown exception\n";
+    }
+    World().transcript.Exit(code);
+    Stop();
+    return code;
+}
+
+const std::vector<std::string>& TranscriptLines() { return World().transcript.Lines(); }
+
+int WaitCursorDepth() { return World().waitCursor; }
+
+std::uint64_t BytesWritten() { return World().bytesWritten; }
+
+}  // namespace HostSession

@@ -1,0 +1,44 @@
+#include "platform/host/HostWorld.h"
+
+#include "platform/WorldError.h"
+#include "platform/script/TextCodec.h"
+
+HostWorld& World() {
+    static HostWorld* world = new HostWorld;  // outlives every static object of the program
+    return *world;
+}
+
+std::optional<WindowsPath> HostWorld::Resolve(const std::string& windowsPath) const {
+    return ResolveWindowsPath(windowsPath, currentDirectory);
+}
+
+std::optional<std::string> HostWorld::HostPath(const std::string& windowsPath) const {
+    std::optional<WindowsPath> path = Resolve(windowsPath);
+    return path ? drives.ToHost(*path) : std::nullopt;
+}
+
+void HostWorld::ReportFocus() {
+    const HostControl* control = windows.Control(windows.focus);
+    const HostDialog* dialog = windows.DialogOf(windows.focus);
+    if (!control || !dialog) {
+        reportedFocus.reset();
+        return;
+    }
+    const FocusReport now{dialog->Id(), control->id, control->kind == ControlKind::Edit && control->wholeSelected};
+    if (reportedFocus == now) return;
+    reportedFocus = now;
+    transcript.Focus(now.dialog, now.control, now.selectAll);
+}
+
+void ScriptError(const ScriptAction& action, const std::string& problem) {
+    throw WorldError("UI script line " + std::to_string(action.line) + ": " + problem + " (" + DescribeAction(action) +
+                     ")");
+}
+
+std::string OneLine(const std::string& cp932) {
+    std::string text = TextCodec::ToUtf8(cp932);
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') c = ' ';
+    }
+    return text;
+}

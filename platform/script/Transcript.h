@@ -1,0 +1,69 @@
+// The transcript: one JSON object a line (UTF-8) for every event a person would see or the
+// calling program would receive, each also echoed to stderr in a short readable form. Texts
+// come in as the program's CP932 and are written as UTF-8.
+#pragma once
+
+#include "platform/WinTypes.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ControlState {
+    int id;
+    std::string text;
+    bool enabled;
+    std::optional<bool> checked;  // buttons only
+};
+
+struct SaveDialogEvent {
+    std::string title;
+    std::string filter;
+    std::string defext;
+    std::string folder;
+    std::string file;
+    DWORD flags = 0;
+    std::optional<std::string> answer;  // the chosen path, nullopt when cancelled
+    std::vector<std::string> refused;   // paths the dialog refused before the answer
+};
+
+class Transcript {
+public:
+    Transcript() = default;
+    Transcript(const Transcript&) = delete;
+    Transcript& operator=(const Transcript&) = delete;
+    ~Transcript();
+
+    // Starts a new transcript, also written to the file at hostPath when it is not empty.
+    void Open(const std::string& hostPath, bool echo);
+    void Close();
+    // The lines written since Open (they stay readable after Close).
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+    void DialogOpened(int id, const std::vector<ControlState>& controls);
+    void DialogEnded(int id, int code, const std::vector<ControlState>& controls);
+    void DialogShown(int id, bool shown);
+    void DialogDestroyed(int id);
+    // owner: the owning dialog's resource id, 0 for another program's window, nullopt for none.
+    void MessageBox(std::optional<int> owner, const std::string& caption, const std::string& text, UINT type,
+                    int answer);
+    void Focus(int id, int control, bool selectAll);
+    void Caption(int id, const std::string& text);
+    void ToolTip(int id, int control, const std::string& text);
+    void SaveDialog(const SaveDialogEvent& event);
+    void Parent(const char* action, std::uintptr_t window);
+    void ParentPost(std::uintptr_t window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Exit(int code);
+
+private:
+    template <class Json>
+    void Write(const Json& event, const std::string& echo);
+
+    std::FILE* file_ = nullptr;
+    bool echo_ = false;
+    std::vector<std::string> lines_;
+};
+
+// Option names of a save-file dialog's flags ("OFN_HIDEREADONLY"), unknown bits in hex.
+std::vector<std::string> SaveDialogFlagNames(DWORD flags);

@@ -1,0 +1,84 @@
+#include "platform/CWinApp.h"
+#include "platform/WorldError.h"
+#include "TestDialog.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// An application whose run is one test dialog; the exit code says how it ended.
+struct TestApp : CWinApp {
+    std::string seenCommandLine;
+    int result = 0;
+    BOOL InitInstance() override {
+        seenCommandLine = m_lpCmdLine;
+        BeginWaitCursor();
+        TestDialog dialog;
+        result = static_cast<int>(dialog.DoModal());
+        EndWaitCursor();
+        return TRUE;
+    }
+    int ExitInstance() override { return result == kExecute ? 0 : 1; }
+};
+
+HostConfig Config(const std::string& script) {
+    HostConfig config;
+    config.script = script;
+    config.drives = "";
+    return config;
+}
+
+}  // namespace
+
+TEST(Application, RunAnswersExitInstanceAndEndsWithExit) {
+    TestApp app;
+    EXPECT_EQ(AfxGetApp(), &app);
+    EXPECT_EQ(HostSession::Run(Config("key F12\nanswer yes\n"), "123,32769,5,"), 0);
+    EXPECT_EQ(app.seenCommandLine, "123,32769,5,");
+    EXPECT_EQ(HostSession::WaitCursorDepth(), 0);
+    EXPECT_EQ(Events().back(), (nlohmann::json{{"event", "exit"}, {"code", 0}}));
+    EXPECT_EQ(HostSession::Run(Config("key Esc\n"), ""), 1);
+    EXPECT_EQ(Events().back()["code"], 1);
+}
+
+TEST(Application, WorldErrorsExitWithThree) {
+    TestApp app;
+    EXPECT_EQ(HostSession::Run(Config("click 107\n"), ""), 3);
+    EXPECT_EQ(Events().back(), (nlohmann::json{{"event", "exit"}, {"code", 3}}));
+    HostConfig badDrives = Config("");
+    badDrives.drives = "C:=nowhere";
+    EXPECT_EQ(HostSession::Run(badDrives, ""), 3);
+    EXPECT_EQ(Events().back()["code"], 3);
+}
+
+TEST(Application, AfxWinMainReadsTheEnvironment) {
+    TestApp app;
+    ScratchFolder root;
+    const std::string transcript = root.Host("transcript.jsonl");
+    const std::string script = root.Host("ui.txt");
+    std::ofstream(script) << "key F12\nanswer yes\n";
+    ::setenv("TXLINK_UI", script.c_str(), 1);
+    ::setenv("TXLINK_TRANSCRIPT", transcript.c_str(), 1);
+    ::setenv("TXLINK_DRIVES", ("C:=" + root.Host()).c_str(), 1);
+    ::setenv("TXLINK_FAULTS", "", 1);
+    char program[] = "TxLinkTest";
+    char first[] = "1,2,3,";
+    char second[] = "C:\\out.xml";
+    char* argv[] = {program, first, second, nullptr};
+    EXPECT_EQ(AfxWinMain(3, argv), 0);
+    EXPECT_EQ(app.seenCommandLine, "1,2,3, C:\\out.xml");
+    std::ifstream lines(transcript);
+    std::string line, last;
+    while (std::getline(lines, line)) last = line;
+    EXPECT_EQ(nlohmann::json::parse(last), (nlohmann::json{{"event", "exit"}, {"code", 0}}));
+
+    ::setenv("TXLINK_DRIVES", "C:=/a,floppy", 1);
+    EXPECT_EQ(AfxWinMain(1, argv), 3);
+    ::setenv("TXLINK_DRIVES", ("C:=" + root.Host()).c_str(), 1);
+    ::setenv("TXLINK_UI", root.Host("missing.txt").c_str(), 1);
+    EXPECT_EQ(AfxWinMain(1, argv), 3);
+    for (const char* name : {"TXLINK_UI", "TXLINK_TRANSCRIPT", "TXLINK_DRIVES", "TXLINK_FAULTS"}) ::unsetenv(name);
+}

@@ -1,0 +1,108 @@
+#include "platform/CFile.h"
+#include "platform/SystemServices.h"
+#include "platform/WorldError.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string Content(const std::string& hostPath) {
+    std::ifstream file(hostPath, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+constexpr UINT kCreate = CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive | CFile::typeBinary;
+
+}  // namespace
+
+TEST(HostFile, CreateTruncatesAndWritesBytesUnchanged) {
+    ScratchFolder root;
+    Session session("", "C:=" + root.Host());
+    std::ofstream(root.Host("out.xml")) << "old content that is longer";
+    CFile file;
+    ASSERT_TRUE(file.Open("C:\\OUT.xml", kCreate));
+    EXPECT_TRUE(file.Write("a\r\n", 3));
+    EXPECT_TRUE(file.Write("表\r\n", 4));
+    file.Close();
+    EXPECT_EQ(Content(root.Host("out.xml")), "a\r\n表\r\n");
+    EXPECT_EQ(HostSession::BytesWritten(), 7u);
+
+    CFile reader;
+    ASSERT_TRUE(reader.Open("C:\\out.xml", CFile::modeRead | CFile::shareDenyNone));
+    char buffer[16] = {};
+    EXPECT_EQ(reader.GetLength(), 7u);
+    EXPECT_EQ(reader.Read(buffer, sizeof buffer), 7u);
+    EXPECT_FALSE(reader.Write("x", 1));  // opened for reading
+}
+
+TEST(HostFile, ExclusiveOpenKeepsOthersOutAndTruncatesNothingOfTheirs) {
+    ScratchFolder root;
+    Session session("", "C:=" + root.Host());
+    CFile first;
+    ASSERT_TRUE(first.Open("C:\\a.txt", kCreate));
+    ASSERT_TRUE(first.Write("kept", 4));
+    CFile second;
+    EXPECT_FALSE(second.Open("C:\\a.txt", kCreate));
+    EXPECT_FALSE(second.Open("C:\\a.txt", CFile::modeRead | CFile::shareDenyNone));
+    EXPECT_EQ(Content(root.Host("a.txt")), "kept");
+    first.Close();
+    EXPECT_TRUE(second.Open("C:\\a.txt", CFile::modeRead | CFile::shareDenyNone));
+    EXPECT_FALSE(first.Open("C:\\a.txt", kCreate));  // a reader shares with readers only
+    EXPECT_FALSE(first.Open("C:\\missing\\a.txt", kCreate));
+    EXPECT_FALSE(first.Open("C:\\", kCreate));
+}
+
+TEST(HostFile, WriteFailAfterRefusesWholeWrites) {
+    ScratchFolder root;
+    Session session("", "C:=" + root.Host(), "write-fail-after=5");
+    CFile file;
+    ASSERT_TRUE(file.Open("C:\\a.txt", kCreate));
+    EXPECT_TRUE(file.Write("abc", 3));
+    EXPECT_FALSE(file.Write("def", 3));  // would pass 5 bytes: nothing of it is written
+    EXPECT_TRUE(file.Write("gh", 2));
+    EXPECT_FALSE(file.Write("i", 1));
+    file.Close();
+    EXPECT_EQ(Content(root.Host("a.txt")), "abcgh");
+}
+
+TEST(HostFile, InjectedCreateAndReplaceFailures) {
+    ScratchFolder root;
+    Session session("", "C:=" + root.Host(), "create-fail=Report.xml,replace-fail");
+    std::ofstream(root.Host("settings.env")) << "old";
+    std::ofstream(root.Host("settings.tmp")) << "new";
+    CFile file;
+    EXPECT_FALSE(file.Open("C:\\report.XML", kCreate));
+    EXPECT_FALSE(std::filesystem::exists(root.Host("report.XML")));
+    EXPECT_FALSE(platform::ReplaceFile("C:\\settings.tmp", "C:\\settings.env"));
+    EXPECT_EQ(Content(root.Host("settings.env")), "old");
+    EXPECT_EQ(Content(root.Host("settings.tmp")), "new");
+}
+
+TEST(HostFile, ReplaceAndDelete) {
+    ScratchFolder root;
+    Session session("", "C:=" + root.Host(), "cwd-fail");
+    std::ofstream(root.Host("settings.env")) << "old";
+    std::ofstream(root.Host("settings.tmp")) << "new";
+    EXPECT_TRUE(platform::ReplaceFile("C:\\settings.tmp", "C:\\SETTINGS.env"));
+    EXPECT_EQ(Content(root.Host("settings.env")), "new");
+    EXPECT_FALSE(std::filesystem::exists(root.Host("settings.tmp")));
+    EXPECT_TRUE(platform::DeleteFile("C:\\settings.env"));
+    EXPECT_FALSE(platform::DeleteFile("C:\\settings.env"));
+    EXPECT_EQ(platform::GetCurrentDirectory(), "");  // cwd-fail
+}
+
+TEST(HostFaults, UnknownEntriesAreWorldErrors) {
+    for (const char* faults : {"write-fail-after=x", "mkdir-fail", "replace-fail=1", "disk-full"}) {
+        HostConfig config;
+        config.drives = "";
+        config.faults = faults;
+        EXPECT_THROW(HostSession::Start(config), WorldError) << faults;
+        HostSession::Stop();
+    }
+}
