@@ -1,0 +1,4 @@
+// StKOTEITSUKIINFO is declared with its family.
+#pragma once
+
+#include "core_api/StKOTEISHISANINFO.h"

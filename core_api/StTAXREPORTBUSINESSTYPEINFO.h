@@ -1,0 +1,4 @@
+// StTAXREPORTBUSINESSTYPEINFO is declared with its family.
+#pragma once
+
+#include "core_api/StTAXREPORTRATEINFO.h"

@@ -1,0 +1,121 @@
+#include "core_api/standin/FindCondition.h"
+
+#include "core_api/standin/Books.h"
+
+namespace StandIn {
+
+namespace {
+
+constexpr int kMaxItems = 256;
+constexpr int kMaxDepth = 16;
+
+bool KnownField(std::int32_t field, FindTarget target) {
+    switch (target) {
+    case FindTarget::JournalLine: return field == FindCode::FieldMonthKind || field == FindCode::FieldTaxCategory;
+    case FindTarget::Account: return field == FindCode::FieldAccountClass;
+    case FindTarget::Asset: return field == FindCode::FieldAssetDate;
+    }
+    return false;
+}
+
+bool KnownComparison(std::int16_t comparison) {
+    return comparison == FindCode::Equal || comparison == FindCode::AtLeast ||
+           comparison == FindCode::LessThan || comparison == FindCode::AtMost;
+}
+
+// Months are 16-bit values; account classes are unsigned 32-bit; the rest signed 32-bit.
+std::int64_t ItemValue(const StFINDITEM& item) {
+    if (item.valueType == FindCode::TypeMonth) return item.value.shortValue;
+    if (item.field == FindCode::FieldAccountClass) return static_cast<std::uint32_t>(item.value.longValue);
+    return item.value.longValue;
+}
+
+std::int64_t FieldOf(const BookLine& line, std::int32_t field, std::int16_t side) {
+    if (field == FindCode::FieldMonthKind) return line.monthKind;
+    return line.Side(side).category;
+}
+
+std::int64_t FieldOf(const BookAccount& account, std::int32_t, std::int16_t) { return account.accountClass; }
+std::int64_t FieldOf(const BookAsset& asset, std::int32_t, std::int16_t) { return asset.date; }
+
+}  // namespace
+
+std::int32_t FindCondition::Compile(const StFINDINFO* condition, FindTarget target) {
+    terms_.clear();
+    chains_.clear();
+    matchAll_ = condition == nullptr;
+    if (matchAll_) return 0;
+    int root = 0;
+    std::int32_t status = CompileChain(condition->items, target, 0, root);
+    if (status != 0) matchAll_ = false, terms_.clear(), chains_.clear();
+    return status;
+}
+
+std::int32_t FindCondition::CompileChain(const StFINDITEM* first, FindTarget target, int depth, int& chainIndex) {
+    if (first == nullptr || depth > kMaxDepth) return kBadCondition;
+    // Sub-chains are compiled first so that each chain's terms stay contiguous.
+    std::vector<Term> own;
+    for (int i = 0;; ++i) {
+        if (i >= kMaxItems) return kBadCondition;
+        const StFINDITEM& item = first[i];
+        Term term{item.field, item.side, item.comparison, 0, -1, false};
+        if (item.field == FindCode::FieldSubChain) {
+            std::int32_t status = CompileChain(item.subChain, target, depth + 1, term.chain);
+            if (status != 0) return status;
+        } else {
+            if (!KnownField(item.field, target) || !KnownComparison(item.comparison)) return kBadCondition;
+            if (item.field == FindCode::FieldTaxCategory && item.side != 1 && item.side != 2) return kBadCondition;
+            term.value = ItemValue(item);
+        }
+        std::int16_t connector = item.connector;
+        if (connector != FindCode::LinkEnd && connector != FindCode::LinkAnd && connector != FindCode::LinkOr)
+            return kBadCondition;
+        term.endsGroup = connector != FindCode::LinkAnd;
+        own.push_back(term);
+        if (connector == FindCode::LinkEnd) break;
+    }
+    chainIndex = static_cast<int>(chains_.size());
+    chains_.push_back({static_cast<int>(terms_.size()), static_cast<int>(terms_.size() + own.size())});
+    terms_.insert(terms_.end(), own.begin(), own.end());
+    return 0;
+}
+
+bool FindCondition::Compare(std::int64_t actual, std::int16_t comparison, std::int64_t value) {
+    switch (comparison) {
+    case FindCode::Equal: return actual == value;
+    case FindCode::AtLeast: return actual >= value;
+    case FindCode::LessThan: return actual < value;
+    case FindCode::AtMost: return actual <= value;
+    }
+    return false;
+}
+
+// An or of and-groups: a group holds while all its terms hold.
+template <typename Record>
+bool FindCondition::Evaluate(int chain, const Record& record) const {
+    bool group = true;
+    for (int i = chains_[chain].begin; i < chains_[chain].end; ++i) {
+        const Term& term = terms_[i];
+        if (group) {
+            group = term.chain >= 0 ? Evaluate(term.chain, record)
+                                    : Compare(FieldOf(record, term.field, term.side), term.comparison, term.value);
+        }
+        if (term.endsGroup) {
+            if (group) return true;
+            group = true;
+        }
+    }
+    return false;
+}
+
+bool FindCondition::Matches(const BookLine& line) const { return matchAll_ || (!chains_.empty() && Evaluate(Root(), line)); }
+
+bool FindCondition::Matches(const BookAccount& account) const {
+    return matchAll_ || (!chains_.empty() && Evaluate(Root(), account));
+}
+
+bool FindCondition::Matches(const BookAsset& asset) const {
+    return matchAll_ || (!chains_.empty() && Evaluate(Root(), asset));
+}
+
+}  // namespace StandIn

@@ -1,0 +1,14 @@
+// The keys of a saved return's rate objects in the books: the report's element names without
+// the rate suffix, each naming one saved figure of StSaveTaxInfo.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace StandIn {
+
+// Byte position within StSaveTaxInfo of the figure that key names for rate position
+// ratePosition (0-4); false for a key that names no saved figure.
+bool SavedFigureOffset(std::string_view key, int ratePosition, std::size_t& offset);
+
+}  // namespace StandIn

@@ -1,0 +1,107 @@
+// The stand-in's process-wide state: the books, the call log, fault counters, the error
+// record, the state of the set objects and their cursors.
+#pragma once
+
+#include "core_api/standin/Books.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class ClSetBase;
+class ClSetData;
+class ClSetKamoku;
+class ClSetBumon;
+class ClSetShohizei;
+
+namespace StandIn {
+
+class AccountTotals;
+
+// Stand-in statuses besides 0 and 5000.
+inline constexpr std::int32_t kNotBound = 2001;        // no current data set
+inline constexpr std::int32_t kUnknownData = 2002;     // no data set has that identifier
+inline constexpr std::int32_t kNoRecord = 2003;        // the books hold no such record
+inline constexpr std::int32_t kBadCursor = 2004;       // a cursor handle not handed out
+inline constexpr std::int32_t kNotReady = 2005;        // a move before MoveReady
+inline constexpr std::int32_t kBadArgument = 2006;     // a null record or a bad value
+
+// The names under which the base-class calls of a set object are logged.
+struct SetCallNames {
+    const char* attachSetMgr;
+    const char* setCurDataId;
+    const char* getCursor;
+    const char* readyCursor;
+    const char* releaseCursor;
+};
+
+struct SetObjectState {
+    const SetCallNames* names;
+    int dataSet = -1;  // -1: the selected data set
+    std::unordered_map<std::int32_t, std::size_t> cursors;  // handle -> next position
+};
+
+struct ErrorRecord {
+    std::int32_t status = 0;
+    std::string location;
+    int line = 0;
+};
+
+class World {
+public:
+    // The world of this process; loads the books on first use.
+    static World& Get();
+    // The same without loading (test hooks).
+    static World& Instance();
+
+    const Books& BooksData() const { return books_; }
+    // Records the call in the log; answers the status that a fault makes it answer, if any.
+    std::optional<std::int32_t> Fault(const char* name);
+    void Log(const char* name);
+
+    // Data sets by index; -1 when none.
+    int SelectedDataSet() const { return selected_; }
+    int DataSetById(const char* dataId) const;
+    const BookDataSet* DataSet(int index) const;
+    AccountTotals& Totals(int index);
+
+    // Set objects and their state.
+    ClSetBase* SetObject(int number);
+    SetObjectState& StateOf(const ClSetBase* object);
+    int DataSetOf(const ClSetBase* object);  // the object's current data set or the selected one
+    // Cursors of a set object: a new handle at position 0; the position of a handle handed
+    // out (nullptr for others); forgetting one (false when unknown).
+    std::int32_t NewCursor(const ClSetBase* object);
+    std::size_t* CursorPosition(const ClSetBase* object, std::int32_t handle);
+    bool ReleaseCursor(const ClSetBase* object, std::int32_t handle);
+
+    ErrorRecord& LastError() { return lastError_; }
+
+    std::vector<std::string> CallLogText() const;
+    void ClearCallLog() { log_.clear(); }
+
+    void Install(Books&& books);
+    void Clear();
+
+private:
+    World() = default;
+    void EnsureLoaded();
+
+    bool loaded_ = false;
+    Books books_;
+    int selected_ = -1;
+    std::vector<std::int64_t> faultCalls_;
+    // Runs of the same call are kept once with their count: a journal move logs one entry.
+    struct LogRun {
+        const char* name;
+        std::size_t count;
+    };
+    std::vector<LogRun> log_;
+    std::vector<SetObjectState> sets_;
+    std::int32_t lastCursor_ = 0;
+    ErrorRecord lastError_;
+};
+
+}  // namespace StandIn
