@@ -3,6 +3,8 @@
 #pragma once
 
 #include "conditions/FiscalYear.h"
+#include "conditions/SettingsFile.h"
+#include "core_api/ClToolTipMgr.h"
 #include "platform/CControls.h"
 #include "platform/CDialog.h"
 
@@ -43,22 +45,40 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnInitDialog() override;
+    void OnOK() override;
     void OnCancel() override;
     BOOL OnCommand(UINT id) override;
 
 private:
+    bool RefuseDataSet();
+    void TakeRememberedConditions();
+    std::string DefaultOutputPath() const;
+    void SetUpOutputPath();
+    bool SetUpMethod();
+    void RegisterToolTip();
+
+    BOOL OnReturnKey();
     void OnJournalMethod();
     void OnSavedMethod();
     void OnExecute();
+    void OnBrowse();
+    bool CheckMonthTexts();
     void ShowMonths(int first, int last);
+    void FocusWholeText(CEdit& edit);
+    SettingsFile Settings() const;
+    SettingsKey Key() const;
 
     CEdit m_startMonthEdit;
+    CStatic m_startMonthLabel;
     CEdit m_endMonthEdit;
+    CStatic m_endMonthLabel;
+    CStatic m_outputGroup;
     CEdit m_outputPathEdit;
     CButton m_browseButton;
     CButton m_executeButton;
-    CStatic m_outputGroup;
+    ClToolTipMgr m_toolTips;
 
     FiscalYear fiscalYear_;
     std::int16_t journalFirstMonth_ = 0;

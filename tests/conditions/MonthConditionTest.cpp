@@ -60,7 +60,8 @@ TEST(MonthCondition, RecordIsZeroedBeforeItIsWritten) {
     BuildMonthCondition(record, kJanuaryToDecember, 2, 5, 0);
     EXPECT_EQ(record.head[0], 0);
     EXPECT_EQ(record.items[0].side, 0);
-    EXPECT_EQ(record.items[0].subChain, nullptr);
+    const StFINDITEM* subChain = record.items[0].subChain;
+    EXPECT_EQ(subChain, nullptr);
     EXPECT_EQ(record.items[2].field, 0);
 }
 

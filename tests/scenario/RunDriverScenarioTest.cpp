@@ -10,7 +10,8 @@ namespace {
 using Actions = std::vector<std::string>;
 
 const std::string kLaunchedByParent = "123,32769,5,";
-const std::string kExecute = "text 1008 C:\\Out\\report.xml\nclick 1005\n";
+// The output folder does not exist yet: the dialog asks to create it.
+const std::string kExecute = "text 1008 C:\\Out\\report.xml\nclick 1005\nanswer yes\n";
 
 ProgramRun RunWith(const nlohmann::json& books, const std::string& script, std::vector<std::string> args = {},
                const std::string& program = "TxLinkAlto") {
@@ -91,13 +92,16 @@ TEST(RunEnds, FinishedRunClosesWithItsMessageInEveryProgram) {
     }
 }
 
-TEST(RunEnds, DataSetWithoutTaxSettingsObjectFailsBeforeAggregating) {
+// Without a settings object the settings count as unreadable: the texts are those of an
+// exempt data set, which the dialog refuses before any aggregation.
+TEST(RunEnds, DataSetWithoutTaxSettingsObjectIsRefusedAsExempt) {
     auto books = ScenarioBooks();
     books["dataSets"][0]["taxObject"] = false;
     const ProgramRun run = RunWith(books, kExecute, {kLaunchedByParent});
-    EXPECT_EQ(run.exitStatus, 2);
-    EXPECT_TRUE(run.Events("msgbox").empty());
-    EXPECT_EQ(run.ParentActions(), Notified(2));
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_EQ(run.MessageTexts(), std::vector<std::string>{Utf8(
+                                      u8"消費税申告区分が免税のデータは、連携の対象として使用できません。\n\nアプリケーションを終了します。")});
+    EXPECT_EQ(run.ParentActions(), Notified(1));
     const auto open = run.Events("dialog").front();
     EXPECT_EQ(open["controls"]["1012"]["text"], Utf8(u8" 免税"));
 }

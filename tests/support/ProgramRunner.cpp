@@ -71,6 +71,20 @@ std::string PlaceProgram(const ProgramSetup& setup, const std::string& folder) {
 
 }  // namespace
 
+ProgramRun::ProgramRun(ProgramRun&& other) noexcept
+    : exitStatus(other.exitStatus),
+      transcript(std::move(other.transcript)),
+      stderrText(std::move(other.stderrText)),
+      folder(std::move(other.folder)) {
+    other.folder.clear();
+}
+
+ProgramRun::~ProgramRun() {
+    if (folder.empty() || std::getenv("TXLINK_KEEP_SCENARIOS") != nullptr) return;
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
 std::vector<nlohmann::json> ProgramRun::Events(const std::string& event) const {
     std::vector<nlohmann::json> found;
     for (const auto& line : transcript) {

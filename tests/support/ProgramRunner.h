@@ -20,7 +20,13 @@ struct ProgramSetup {
     std::vector<std::string> args;
 };
 
+// Removes its folder when it goes, unless TXLINK_KEEP_SCENARIOS is set.
 struct ProgramRun {
+    ProgramRun() = default;
+    ProgramRun(ProgramRun&& other) noexcept;
+    ProgramRun& operator=(ProgramRun&&) = delete;
+    ~ProgramRun();
+
     int exitStatus = -1;
     std::vector<nlohmann::json> transcript;
     std::string stderrText;

@@ -1,0 +1,121 @@
+#include "conditions/DestinationCheck.h"
+
+#include "conditions/PathOperations.h"
+#include "platform/MbcsText.h"
+#include "platform/SystemServices.h"
+
+namespace {
+
+constexpr const char* kCaption = "消費税";
+constexpr const char* kEmptyMessage = "データ出力先が指定されていません。\n\n出力先を指定してください。";
+constexpr const char* kForbiddenMessage = "データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。";
+constexpr const char* kDriveMessage = "ドライブ名が有効でありません。\n\n有効なドライブを指定してください。";
+constexpr const char* kNoFileNameMessage = "ファイル名が指定されていません。";
+constexpr const char* kCreateFolderQuestion = "指定されたフォルダは存在しません。\n\n作成してもよろしいですか？";
+constexpr const char* kFolderFailedMessage = "フォルダの作成に失敗しました。\n\n出力先を再入力してください。";
+constexpr const char* kOverwriteQuestion = "同名のファイルが存在します。\n\n上書きしてもよろしいですか？";
+
+constexpr const char* kForbiddenCharacters = "/:,;*?\"><|";
+
+bool HasForbiddenCharacter(const std::string& path) {
+    const bool network = IsNetworkPath(path);
+    // A network path may not repeat its leading pair; another path may hold no pair at all.
+    const std::size_t pairFrom = network ? CharacterOffset(path, 3) : 0;
+    if (MbcsText::FindText(path, "\\\\", pairFrom) != MbcsText::npos) return true;
+    std::string checked = path;
+    if (network) {
+        checked = path.substr(2);
+    } else if (const std::size_t colon = MbcsText::Find(path, ':'); colon != MbcsText::npos) {
+        checked = path.substr(colon + 1);
+    }
+    return MbcsText::FindAnyOf(checked, kForbiddenCharacters) != MbcsText::npos;
+}
+
+bool IsUsableShare(const std::string& path) {
+    const std::size_t shareEnd = ShareNameEnd(path);
+    return shareEnd != MbcsText::npos && platform::CanReadWrite(path.substr(0, shareEnd));
+}
+
+bool IsUsableDestinationDrive(const std::string& path) {
+    if (IsNetworkPath(path)) return IsUsableShare(path);
+    return IsUsableDrive(path[0]);
+}
+
+const char* MessageOf(PathFault fault) {
+    switch (fault) {
+        case PathFault::Empty: return kEmptyMessage;
+        case PathFault::ForbiddenCharacter: return kForbiddenMessage;
+        case PathFault::BadDrive: return kDriveMessage;
+        case PathFault::NoFileName: return kNoFileNameMessage;
+        case PathFault::None: break;
+    }
+    return "";
+}
+
+void Warn(CWnd& dialog, const char* text) { dialog.MessageBox(text, kCaption, MB_OK | MB_ICONWARNING); }
+
+bool Ask(CWnd& dialog, const char* text) {
+    return dialog.MessageBox(text, kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+// Step 5: a missing folder is made on request, level by level.
+bool EnsureFolder(CWnd& dialog, const std::string& path) {
+    const std::string folder = FolderPart(path);
+    if (folder.empty() || IsFolder(folder)) return true;
+    if (!Ask(dialog, kCreateFolderQuestion)) return false;
+    if (CreateFolderChain(folder)) return true;
+    Warn(dialog, kFolderFailedMessage);
+    return false;
+}
+
+// Step 6: what the path already names.
+bool MayReplace(CWnd& dialog, const std::string& path) {
+    const DWORD attributes = platform::GetFileAttributes(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        Warn(dialog, kNoFileNameMessage);
+        return false;
+    }
+    return Ask(dialog, kOverwriteQuestion);
+}
+
+bool RunChecks(CWnd& dialog, const std::string& path, bool fixedPath) {
+    if (const PathFault fault = FindPathFault(path); fault != PathFault::None) {
+        Warn(dialog, MessageOf(fault));
+        return false;
+    }
+    if (!EnsureFolder(dialog, path)) return false;
+    return fixedPath || MayReplace(dialog, path);
+}
+
+}  // namespace
+
+PathFault FindPathFault(const std::string& path) {
+    if (path.empty()) return PathFault::Empty;
+    if (HasForbiddenCharacter(path)) return PathFault::ForbiddenCharacter;
+    if (!IsUsableDestinationDrive(path)) return PathFault::BadDrive;
+    if (FileNamePart(path).empty()) return PathFault::NoFileName;
+    return PathFault::None;
+}
+
+bool IsUsableDrive(char letter) {
+    if (!((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z'))) return false;
+    const char upper = letter >= 'a' ? static_cast<char>(letter - 'a' + 'A') : letter;
+    const std::string root = std::string(1, upper) + ":\\";
+    switch (platform::GetDriveType(root)) {
+        case DRIVE_UNKNOWN:
+        case DRIVE_CDROM:
+        case DRIVE_RAMDISK: return false;
+        case DRIVE_REMOVABLE:
+        case DRIVE_FIXED:
+        case DRIVE_REMOTE: return platform::CanReadWrite(root);
+        default: return true;  // no such root: the folder step reports it
+    }
+}
+
+bool CheckDestination(CWnd& dialog, CEdit& pathEdit, const std::string& path, bool fixedPath) {
+    if (RunChecks(dialog, path, fixedPath)) return true;
+    pathEdit.SetFocus();
+    pathEdit.SetSel(0, -1);
+    return false;
+}

@@ -1,0 +1,86 @@
+#include "conditions/SettingsFile.h"
+
+#include "conditions/PathOperations.h"
+#include "platform/CFile.h"
+#include "platform/SystemServices.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The successor is written beside the file and then takes its place in one step.
+constexpr const char* kSuccessorSuffix = ".tmp";
+
+// The whole file, however long.
+std::string ReadAll(CFile& file) {
+    std::string content;
+    std::vector<char> chunk(64 * 1024);
+    while (const UINT read = file.Read(chunk.data(), static_cast<UINT>(chunk.size()))) content.append(chunk.data(), read);
+    return content;
+}
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = platform::GetFileAttributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Opens the file for writing as it stands, to learn that it may be written, and answers its
+// content; a missing file is created empty.
+std::optional<std::string> TakeForRewrite(const std::string& path, bool exists) {
+    CFile file;
+    if (!exists) {
+        if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite | CFile::typeBinary))
+            return std::nullopt;
+        return std::string();
+    }
+    if (!file.Open(path, CFile::modeReadWrite | CFile::shareDenyWrite | CFile::typeBinary)) return std::nullopt;
+    return ReadAll(file);
+}
+
+bool WriteWhole(const std::string& path, const std::string& content) {
+    CFile file;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive | CFile::typeBinary)) return false;
+    const bool written = file.Write(content.data(), static_cast<UINT>(content.size()));
+    file.Close();
+    return written;
+}
+
+bool ReplaceWith(const std::string& path, const std::string& content) {
+    const std::string successor = path + kSuccessorSuffix;
+    if (WriteWhole(successor, content) && platform::ReplaceFile(successor, path)) return true;
+    platform::DeleteFile(successor);
+    return false;
+}
+
+}  // namespace
+
+SettingsFile::SettingsFile(std::string folder, std::string fileName)
+    : folder_(std::move(folder)), fileName_(std::move(fileName)) {
+    if (!NormaliseFolder(folder_)) folder_.clear();  // too long for a path: no file to keep
+}
+
+std::optional<RememberedConditions> SettingsFile::Read(const SettingsKey& key) const {
+    if (folder_.empty() || !IsFile(Path())) return std::nullopt;
+    CFile file;
+    if (!file.Open(Path(), CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary)) return std::nullopt;
+    const std::string content = ReadAll(file);
+    file.Close();
+    const std::optional<std::string> value = FindSettingsValue(content, FormatSettingsKey(key));
+    return value ? ParseSettingsValue(*value) : std::nullopt;
+}
+
+BOOL SettingsFile::Write(const SettingsKey& key, const RememberedConditions& conditions) const {
+    const std::string keyText = FormatSettingsKey(key);
+    const std::string line = FormatSettingsLine(keyText, conditions);
+    if (folder_.empty()) return FALSE;
+    if (!IsFolder(folder_) && !CreateFolderChain(folder_)) return FALSE;
+
+    const std::string path = Path();
+    const bool exists = platform::GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES;
+    const std::optional<std::string> content = TakeForRewrite(path, exists);
+    if (!content) return FALSE;
+    if (ReplaceWith(path, ReplaceSettingsLine(*content, keyText, line))) return TRUE;
+    if (!exists) platform::DeleteFile(path);  // no empty file stays behind where there was none
+    return FALSE;
+}
