@@ -1,12 +1,71 @@
 #include "report/ReportDocument.h"
 
-// Until the report sections are written, every section answers success and no file is made.
-int WriteJournalReport(const ReportRequest& /*request*/, const ReportFigures& /*figures*/, const StDATAINFO& /*dataSet*/,
-                       const StSHOHIZEIINFO& /*settings*/) {
-    return 1;
+#include "platform/CFile.h"
+#include "platform/SystemServices.h"
+#include "report/DataWriters.h"
+#include "report/ReportSection.h"
+#include "report/SystemSection.h"
+
+namespace {
+
+constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
+constexpr const char* kCaption = "消費税";
+constexpr const char* kSystemFailed = "システム情報の出力に失敗しました。\n\n出力を続けますか？";
+constexpr const char* kBasicFailed = "基本情報の出力に失敗しました。\n\n出力を続けますか？";
+constexpr const char* kDataFailed = "連動情報の出力に失敗しました。\n\n出力を続けますか？";
+constexpr const char* kEndLost = "連動情報ファイルの出力を完了できませんでした。\n\nアプリケーションを終了します。";
+
+// Asks after a failed section; true when the user goes on with the next one.
+bool GoOnAfter(const ReportRequest& request, const char* question) {
+    return platform::MessageBox(request.owner, question, kCaption, MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
-int WriteSavedReturnReport(const ReportRequest& /*request*/, const ReportFigures& /*figures*/,
-                           const StDATAINFO& /*dataSet*/) {
-    return 1;
+}  // namespace
+
+int WriteReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet,
+                ReportMethod method, const DataSectionFunction& writeData) {
+    CFile file;
+    XmlReportWriter writer;
+    std::string line;
+    // Results not tested: a file that cannot be made shows itself as failed sections.
+    writer.OpenFile(&file, request.outputPath);
+    writer.WriteRaw(kDeclaration);
+    writer.OpenElement(line, ReportCatalogue::kReport, ReportSection::kRootDepth);
+
+    // A failed section asks whether to go on; No makes it the last one.
+    bool everySectionWritten = true;
+    const auto passed = [&](int written, const char* question) {
+        if (written) return true;
+        everySectionWritten = false;
+        return GoOnAfter(request, question);
+    };
+    const bool goOn = passed(WriteSystemSection(writer, line, request), kSystemFailed) &&
+                      passed(WriteBasicSection(writer, line, dataSet, figures, method), kBasicFailed) &&
+                      passed(writeData(writer, line), kDataFailed);
+    // Stopped or finished, the report ends with the end tag of REPORT and the file is kept;
+    // after a failed write the file is already closed and the end tag is lost with it.
+    const int ended = writer.CloseElement(line, ReportCatalogue::kReport, ReportSection::kRootDepth);
+    writer.CloseFile();
+    // Sections all written but no end tag is an incomplete file as well: never a finished run,
+    // and the user is told so, since no section question came before.
+    if (everySectionWritten && !ended) {
+        platform::MessageBox(request.owner, kEndLost, kCaption, MB_OK | MB_ICONWARNING);
+        return 0;
+    }
+    return goOn ? 1 : 0;
+}
+
+int WriteJournalReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet,
+                       const StSHOHIZEIINFO& settings) {
+    return WriteReport(request, figures, dataSet, ReportMethod::Journal,
+                       [&](XmlReportWriter& writer, std::string& line) {
+                           return WriteJournalData(writer, line, figures, dataSet, settings);
+                       });
+}
+
+int WriteSavedReturnReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet) {
+    return WriteReport(request, figures, dataSet, ReportMethod::SavedReturn,
+                       [&](XmlReportWriter& writer, std::string& line) {
+                           return WriteSavedReturnData(writer, line, figures, dataSet);
+                       });
 }
