@@ -14,8 +14,6 @@ namespace {
 
 constexpr int kTaxSettingsObject = 4;
 constexpr int kBusinessTypesPerRate = 6;
-// The return rule leaves 5% of the sales of securities; the return wants the sales themselves.
-constexpr std::int32_t kSecuritiesFactor = 20;
 
 void StampRates(std::span<StTAXREPORTRATEINFO> rates) {
     const std::size_t count = std::min(rates.size(), TaxRateClasses::kAll.size());

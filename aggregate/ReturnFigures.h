@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <span>
 
+// The return rule leaves 5% of the sales of securities; the return wants the sales themselves.
+inline constexpr std::int32_t kSecuritiesFactor = 20;
+
 // 1 done, 0 when there is no settings object or no return rule.
 int ReturnFigures(AggregationContext& context, const StDATAINFO& dataSet, std::span<StTAXREPORTRATEINFO> rates,
                   std::span<StTAXREPORTBUSINESSTYPEINFO> businessTypes, std::int32_t substituteRate);

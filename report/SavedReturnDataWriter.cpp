@@ -1,9 +1,273 @@
 #include "report/DataWriters.h"
 
-#include "report/EmptyDataWriter.h"
+#include "aggregate/AmountOverflow.h"
+#include "aggregate/DecimalAmount.h"
+#include "aggregate/ReturnFigures.h"
+#include "report/DataSectionWriter.h"
+#include "report/EntityKind.h"
+#include "report/RateFigureTable.h"
+#include "report/RoundToYen.h"
 
-// Until the saved figures are mapped, the section has its full shape with every value empty.
-int WriteSavedReturnData(XmlReportWriter& writer, std::string& line, const ReportFigures& /*figures*/,
-                         const StDATAINFO& /*dataSet*/) {
-    return EmptyDataWriter::Write(writer, line);
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstring>
+
+namespace {
+
+using S = StSaveTaxRateFigures;
+using SB = StSaveTaxBusinessFigures;
+
+constexpr RateFigure kSales[] = {
+    {"KAZEIURIAGEZEINUKI", offsetof(S, taxableSalesExcl)},
+    {"KAZEIURIAGEZEIGAKU", offsetof(S, taxableSalesTax)},
+    {"KAZEIURIAGEZEIKOMI", offsetof(S, taxableSalesIncl)},
+    {"MENZEIURIAGEZEINUKI", offsetof(S, exemptSales)},
+    {"HIKAZEIURIAGEYUUKAZEINUKI", offsetof(S, securitiesSales), FigureUse::Securities},
+    {"HIKAZEIURIAGEYUUKAIGAIZEINUKI", offsetof(S, otherNonTaxableSales)},
+    {"HIKAZEISHISANYUSHUTSUZEINUKI", offsetof(S, nonTaxableAssetExports)},
+    {"KAZEIURIAGEHENKANZEINUKI", offsetof(S, salesReturnsExcl)},
+    {"KAZEIURIAGEHENKANZEIGAKU", offsetof(S, salesReturnsTax)},
+    {"KAZEIURIAGEHENKANZEIKOMI", offsetof(S, salesReturnsIncl)},
+    {"MENZEIURIAGEHENKANZEINUKI", offsetof(S, exemptSalesReturns)},
+    {"HIKAZEIURIAGEHENKANZEINUKI", offsetof(S, nonTaxableSalesReturns)},
+    EmptyFigure("HIKAZEISHISANHENKANZEINUKI"),  // its saved figure is not reported
+};
+
+constexpr RateFigure kPurchases[] = {
+    {"SHIIREKAZEIZEINUKI", offsetof(S, purchTaxableExcl)},
+    {"SHIIREKAZEIZEIGAKU", offsetof(S, purchTaxableTax)},
+    {"SHIIREKAZEIZEIKOMI", offsetof(S, purchTaxableIncl)},
+    {"SHIIREHIKAZEIZEINUKI", offsetof(S, purchNonTaxableExcl)},
+    {"SHIIREHIKAZEIZEIGAKU", offsetof(S, purchNonTaxableTax)},
+    {"SHIIREHIKAZEIZEIKOMI", offsetof(S, purchNonTaxableIncl)},
+    {"SHIIREKYOTUUZEINUKI", offsetof(S, purchCommonExcl)},
+    {"SHIIREKYOTUUZEIGAKU", offsetof(S, purchCommonTax)},
+    {"SHIIREKYOTUUZEIKOMI", offsetof(S, purchCommonIncl)},
+    {"TOKUTEISHIIREKAZEIZEINUKI", offsetof(S, specifiedPurchTaxable)},
+    {"TOKUTEISHIIREHIKAZEIZEINUKI", offsetof(S, specifiedPurchNonTaxable)},
+    {"TOKUTEISHIIREKYOTUUZEINUKI", offsetof(S, specifiedPurchCommon)},
+    {"YUNYUSHIIREKAZEIZEIGAKU", offsetof(S, importTaxTaxable)},
+    {"YUNYUSHIIREHIKAZEIZEIGAKU", offsetof(S, importTaxNonTaxable)},
+    {"YUNYUSHIIREKYOTUUZEIGAKU", offsetof(S, importTaxCommon)},
+    {"YUNYUSHIIRETIHO", offsetof(S, importLocalTax)},
+    {"SHIIREHENKANKAZEIZEINUKI", offsetof(S, purchReturnsTaxableExcl)},
+    {"SHIIREHENKANKAZEIZEIGAKU", offsetof(S, purchReturnsTaxableTax)},
+    {"SHIIREHENKANKAZEIZEIKOMI", offsetof(S, purchReturnsTaxableIncl)},
+    {"SHIIREHENKANHIKAZEIZEINUKI", offsetof(S, purchReturnsNonTaxableExcl)},
+    {"SHIIREHENKANHIKAZEIZEIGAKU", offsetof(S, purchReturnsNonTaxableTax)},
+    {"SHIIREHENKANHIKAZEIZEIKOMI", offsetof(S, purchReturnsNonTaxableIncl)},
+    {"SHIIREHENKANKYOTUUZEINUKI", offsetof(S, purchReturnsCommonExcl)},
+    {"SHIIREHENKANKYOTUUZEIGAKU", offsetof(S, purchReturnsCommonTax)},
+    {"SHIIREHENKANKYOTUUZEIKOMI", offsetof(S, purchReturnsCommonIncl)},
+    {"TOKUTEISHIIREHENKANKAZEIZEINUKI", offsetof(S, specifiedReturnsTaxable)},
+    {"TOKUTEISHIIREHENKANHIKAZEIZEINUKI", offsetof(S, specifiedReturnsNonTaxable)},
+    {"TOKUTEISHIIREHENKANKYOTUUZEINUKI", offsetof(S, specifiedReturnsCommon)},
+    {"YUNYUHENKANKAZEIZEIGAKU", offsetof(S, importRefundTaxable)},
+    {"YUNYUHENKANHIKAZEIZEIGAKU", offsetof(S, importRefundNonTaxable)},
+    {"YUNYUHENKANKYOTUUZEIGAKU", offsetof(S, importRefundCommon)},
+    {"YUNYUHENKANTIHO", offsetof(S, importLocalRefund)},
+};
+
+// Bad debts, for the general return and the business-category return alike.
+constexpr RateFigure kBadDebts[] = {
+    {"KASHIDAOREZEINUKI", offsetof(S, badDebtsExcl)},
+    {"KASHIDAOREZEIGAKU", offsetof(S, badDebtsTax)},
+    {"KASHIDAOREZEIKOMI", offsetof(S, badDebtsIncl)},
+    {"KASHIDAOREKAISHUZEINUKI", offsetof(S, badDebtsCollectedExcl)},
+    {"KASHIDAOREKAISHUZEIGAKU", offsetof(S, badDebtsCollectedTax)},
+    {"KASHIDAOREKAISHUZEIKOMI", offsetof(S, badDebtsCollectedIncl)},
+};
+
+constexpr RateFigure kAdjustments[] = {
+    {"GIMUMENJOKAZEI", offsetof(S, exemptionChangeTaxable)},
+    {"GIMUMENJOHIKAZEI", offsetof(S, exemptionChangeNonTaxable)},
+    {"GIMUMENJOKYOTUU", offsetof(S, exemptionChangeCommon)},
+    {"KAZEIURIAGEWARIAIHENDO", offsetof(S, taxableRatioChange)},
+    {"KAZEIGYOMUYOTENYO", offsetof(S, taxableUseConversion)},
+    {"KYOJUYOCHINTAI", offsetof(S, residentialRental)},
+};
+
+static_assert(RateFigureTable::Covers(kSales, DataFamily::Sales));
+static_assert(RateFigureTable::Covers(kPurchases, DataFamily::Purchases));
+static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BadDebts));
+static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BusinessBadDebts));
+static_assert(RateFigureTable::Covers(kAdjustments, DataFamily::Adjustments));
+
+// A group by business category: the saved figures of each category (excluding tax, tax,
+// including tax) and the rate's exempt figure; the elements without a category stay empty.
+struct BusinessFigures {
+    std::array<std::size_t, 3> category;  // in each saved business record
+    std::size_t exempt;                   // in the saved rate record
+};
+
+constexpr BusinessFigures kBusinessSales = {
+    {offsetof(SB, salesExcl), offsetof(SB, salesTax), offsetof(SB, salesIncl)},
+    offsetof(S, exemptSales),
+};
+
+constexpr BusinessFigures kBusinessReturns = {
+    {offsetof(SB, returnsExcl), offsetof(SB, returnsTax), offsetof(SB, returnsIncl)},
+    offsetof(S, exemptSalesReturns),
+};
+
+// The refund area: KANPUH takes amounts 1-8 after its first flag and 9-14 after its second;
+// KANPUK takes all sixteen after its flag.
+constexpr std::size_t kSavedRefundAmounts = 16;
+constexpr std::size_t kCorporateLineAmounts = 8;
+constexpr std::size_t kCorporateAssetAmounts = 6;
+
+static_assert(1 + kCorporateLineAmounts + 1 + kCorporateAssetAmounts == ReportCatalogue::CorporateRefundGroup().count);
+static_assert(1 + kSavedRefundAmounts == ReportCatalogue::IndividualRefundGroup().count);
+
+constexpr std::uint8_t kGeneralTaxation = 2;
+constexpr std::uint8_t kExcludesTaxFlag = 2;
+
+std::int64_t TwentyFold(std::int64_t saved) {
+    return DecimalAmount::ToStored(
+        DecimalAmount::MultiplyByInteger(DecimalAmount::FromStored(saved), kSecuritiesFactor));
+}
+
+class SavedReturnSection {
+public:
+    SavedReturnSection(DataSectionWriter& data, const ReportFigures& figures, const StDATAINFO& dataSet)
+        : data_(data), figures_(figures), dataSet_(dataSet),
+          saved_(figures.savedReturn != nullptr ? *figures.savedReturn : kNothingSaved) {
+        std::memcpy(refundAmounts_.data(), saved_.refund.amounts, sizeof saved_.refund.amounts);
+    }
+
+    // The general return's families carry values under general taxation only, the
+    // business-category families only under the other methods.
+    void WriteRateGroup(const DataGroup& group) {
+        const bool general = figures_.taxMethod == kGeneralTaxation;
+        switch (group.family) {
+        case DataFamily::Sales:
+            return WriteFromTable(group, kSales, !general);
+        case DataFamily::Purchases:
+            return WriteFromTable(group, kPurchases, !general);
+        case DataFamily::BadDebts:
+            return WriteFromTable(group, kBadDebts, !general);
+        case DataFamily::Adjustments:
+            return WriteFromTable(group, kAdjustments, !general);
+        case DataFamily::BusinessSales:
+            return WriteByBusiness(group, kBusinessSales, general);
+        case DataFamily::BusinessReturns:
+            return WriteByBusiness(group, kBusinessReturns, general);
+        case DataFamily::BusinessBadDebts:
+            return WriteFromTable(group, kBadDebts, general);
+        default:
+            data_.WriteEmptyGroup(group);
+        }
+    }
+
+    void WriteCorporateRefund() {
+        const DataGroup& group = ReportCatalogue::CorporateRefundGroup();
+        if (EntityKind::IsIndividual(dataSet_) || figures_.taxMethod != kGeneralTaxation) {
+            data_.WriteEmptyGroup(group);
+            return;
+        }
+        const auto names = ReportCatalogue::Names(group);
+        const std::span<const std::int64_t> amounts(refundAmounts_);
+        data_.OpenGroup(group);
+        WriteFlaggedBlock(names.subspan(0, 1 + kCorporateLineAmounts), amounts.first(kCorporateLineAmounts),
+                          saved_.refund.corporateFlag);
+        WriteFlaggedBlock(names.subspan(1 + kCorporateLineAmounts),
+                          amounts.subspan(kCorporateLineAmounts, kCorporateAssetAmounts),
+                          saved_.refund.corporateAssetsFlag);
+        data_.CloseGroup();
+    }
+
+    // No filter by income kind here, and zero is written empty as everywhere else.
+    void WriteIndividualRefund() {
+        const DataGroup& group = ReportCatalogue::IndividualRefundGroup();
+        if (EntityKind::IsCorporation(dataSet_) || figures_.taxMethod != kGeneralTaxation) {
+            data_.WriteEmptyGroup(group);
+            return;
+        }
+        data_.OpenGroup(group);
+        WriteFlaggedBlock(ReportCatalogue::Names(group), refundAmounts_, saved_.refund.individualFlag);
+        data_.CloseGroup();
+    }
+
+private:
+    static constexpr StSaveTaxInfo kNothingSaved{};
+
+    // The saved-value rule: empty when the method leaves the element out, else the figure in
+    // whole yen (zero written empty).
+    void WriteSaved(std::string_view name, std::int64_t figure, bool leaveEmpty) {
+        if (leaveEmpty) {
+            data_.WriteEmpty(name);
+        } else {
+            data_.WriteAmount(name, RoundToYen(figure, figures_.roundingMode));
+        }
+    }
+
+    void WriteFromTable(const DataGroup& group, std::span<const RateFigure> table, bool leaveEmpty) {
+        const S& record = saved_.rates[group.ratePosition];
+        RateFigureTable::WriteGroup(data_, group, table, [&](std::string_view name, const RateFigure& entry) {
+            if (entry.use == FigureUse::Empty || leaveEmpty) {
+                data_.WriteEmpty(name);
+                return;
+            }
+            const std::int64_t figure = RateFigureTable::Read(record, entry.offset);
+            // A twentyfold beyond 64 bits throws before anything of this element is written.
+            WriteSaved(name, entry.use == FigureUse::Securities ? TwentyFold(figure) : figure, false);
+        });
+    }
+
+    void WriteByBusiness(const DataGroup& group, const BusinessFigures& figures, bool leaveEmpty) {
+        using namespace BusinessGroupLayout;
+        data_.OpenGroup(group);
+        for (int category = 0; category < kCategories; ++category) {
+            const SB& record = saved_.business[group.ratePosition][category];
+            for (int amount = 0; amount < kAmounts; ++amount) {
+                const std::int64_t figure = RateFigureTable::Read(record, figures.category[amount]);
+                WriteSaved(CategoryName(group, category, amount), figure, leaveEmpty);
+            }
+        }
+        for (int amount = 0; amount < kAmounts; ++amount) data_.WriteEmpty(NoCategoryName(group, amount));
+        WriteSaved(ExemptName(group), RateFigureTable::Read(saved_.rates[group.ratePosition], figures.exempt),
+                   leaveEmpty);
+        data_.CloseGroup();
+    }
+
+    // A flag element, then its lines: "2" when the saved flag says the amounts exclude the tax,
+    // "1" otherwise, empty when none of the lines carries an amount.
+    void WriteFlaggedBlock(std::span<const std::string_view> names, std::span<const std::int64_t> amounts,
+                           std::uint8_t flag) {
+        if (std::none_of(amounts.begin(), amounts.end(), [](std::int64_t a) { return a != 0; })) {
+            data_.WriteEmpty(names[0]);
+        } else {
+            data_.WriteText(names[0], flag == kExcludesTaxFlag ? "2" : "1");
+        }
+        for (std::size_t i = 0; i < amounts.size(); ++i) WriteSaved(names[1 + i], amounts[i], false);
+    }
+
+    DataSectionWriter& data_;
+    const ReportFigures& figures_;
+    const StDATAINFO& dataSet_;
+    const StSaveTaxInfo& saved_;
+    std::array<std::int64_t, kSavedRefundAmounts> refundAmounts_{};
+};
+
+}  // namespace
+
+int WriteSavedReturnData(XmlReportWriter& writer, std::string& line, const ReportFigures& figures,
+                         const StDATAINFO& dataSet) {
+    DataSectionWriter data(writer, line);
+    if (!data.OpenData()) return 0;
+    SavedReturnSection section(data, figures, dataSet);
+    try {
+        for (std::size_t i = 0; i < ReportCatalogue::kRateGroupCount; ++i) {
+            section.WriteRateGroup(ReportCatalogue::kDataGroups[i]);
+        }
+    } catch (const AmountOverflow&) {
+        // A saved securities figure whose twentyfold has no 64-bit form fails the section, so
+        // that the user is asked, instead of a wrong number being written.
+        return 0;
+    }
+    section.WriteCorporateRefund();
+    section.WriteIndividualRefund();
+    data.CloseData();
+    return data.Result();
 }

@@ -51,13 +51,13 @@ TEST_F(ReturnFiguresTest, StampsFiveRatesAndSixBusinessTypesPerRate) {
     const int expectedRates[] = {1000, 800, 800, 500, 300};
     const int expectedReduced[] = {0, 1, 0, 0, 0};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(rates_[i].taxRate, expectedRates[i]);
-        EXPECT_EQ(rates_[i].reduced, expectedReduced[i]);
+        EXPECT_EQ(+rates_[i].taxRate, expectedRates[i]);
+        EXPECT_EQ(+rates_[i].reduced, expectedReduced[i]);
         for (int category = 1; category <= 6; ++category) {
             const auto& record = business_[i * 6 + category - 1];
-            EXPECT_EQ(record.taxRate, expectedRates[i]);
-            EXPECT_EQ(record.reduced, expectedReduced[i]);
-            EXPECT_EQ(record.business, category);
+            EXPECT_EQ(+record.taxRate, expectedRates[i]);
+            EXPECT_EQ(+record.reduced, expectedReduced[i]);
+            EXPECT_EQ(+record.business, category);
         }
     }
     EXPECT_EQ(activity_.sweeps, 5);
@@ -65,28 +65,28 @@ TEST_F(ReturnFiguresTest, StampsFiveRatesAndSixBusinessTypesPerRate) {
 
 TEST_F(ReturnFiguresTest, SecuritiesAreWrittenBackAsTheSalesThemselves) {
     // 100 000 yen of securities: the rule leaves 5 000 yen, the factor 20 gives the sales back.
-    EXPECT_EQ(Run({Sale(20240501, 30, 100000, 0)}), 1);
-    EXPECT_EQ(rates_[0].securitiesSales, 1000000000);
+    EXPECT_EQ(Run(nlohmann::json::array({Sale(20240501, 30, 100000, 0)})), 1);
+    EXPECT_EQ(+rates_[0].securitiesSales, 1000000000);
 }
 
 TEST_F(ReturnFiguresTest, OnlyTheChosenMonthsCount) {
-    EXPECT_EQ(Run({Sale(20240501, 11, 10000, 1000), Sale(20240801, 11, 20000, 1000)}, 5, 4, 6), 1);
-    EXPECT_EQ(rates_[0].taxableSalesExcl, 10000 * 10000);
-    EXPECT_EQ(rates_[0].taxableSalesTax, 1000 * 10000);
+    EXPECT_EQ(Run(nlohmann::json::array({Sale(20240501, 11, 10000, 1000), Sale(20240801, 11, 20000, 1000)}), 5, 4, 6), 1);
+    EXPECT_EQ(+rates_[0].taxableSalesExcl, 10000 * 10000);
+    EXPECT_EQ(+rates_[0].taxableSalesTax, 1000 * 10000);
 }
 
 TEST_F(ReturnFiguresTest, FewerRatesStillStampFiveButSweepOnlyTheCounted) {
-    EXPECT_EQ(Run({Sale(20240501, 11, 10000, 300)}, 2), 1);
-    EXPECT_EQ(rates_[4].taxRate, 300);
-    EXPECT_EQ(business_[2 * 6].taxRate, 0);  // the business records of uncounted rates stay blank
+    EXPECT_EQ(Run(nlohmann::json::array({Sale(20240501, 11, 10000, 300)}), 2), 1);
+    EXPECT_EQ(+rates_[4].taxRate, 300);
+    EXPECT_EQ(+business_[2 * 6].taxRate, 0);  // the business records of uncounted rates stay blank
     EXPECT_EQ(activity_.sweeps, 2);
-    EXPECT_EQ(rates_[4].taxableSalesExcl, 0);  // the rule fills the counted positions only
+    EXPECT_EQ(+rates_[4].taxableSalesExcl, 0);  // the rule fills the counted positions only
 }
 
 TEST_F(ReturnFiguresTest, NoSettingsObjectStampsNothing) {
     books_["dataSets"][0]["taxObject"] = false;
     EXPECT_EQ(Run(nlohmann::json::array()), 0);
-    EXPECT_EQ(rates_[0].taxRate, 0);
+    EXPECT_EQ(+rates_[0].taxRate, 0);
     EXPECT_EQ(activity_.sweeps, 0);
 }
 

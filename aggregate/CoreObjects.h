@@ -1,0 +1,50 @@
+// The core objects the refund passes reach: bound rule objects made by the program, set
+// objects through the set manager, the accounting period and the days of its months.
+#pragma once
+
+#include "aggregate/RuleBinding.h"
+#include "core_api/ClAccPeriod.h"
+#include "core_api/ClSetBase.h"
+
+#include <cstdint>
+#include <memory>
+#include <new>
+
+namespace SetObjectNumber {
+inline constexpr int Accounts = 1;
+inline constexpr int Departments = 2;
+inline constexpr int DataSets = 5;
+}  // namespace SetObjectNumber
+
+// The program's own status for a rule object that could not be made.
+inline constexpr std::int32_t kRuleNotCreated = -1001;
+
+// A new rule object bound to the selected data set; null when it cannot be allocated.
+template <class Rule>
+std::unique_ptr<Rule> NewBoundRule() {
+    std::unique_ptr<Rule> rule(new (std::nothrow) Rule());
+    if (rule) BindRule(*rule, SelectedDataId());
+    return rule;
+}
+
+// Makes the context's rule object on first use; false when it cannot be allocated.
+template <class Rule>
+bool EnsureRule(std::unique_ptr<Rule>& rule) {
+    if (!rule) rule = NewBoundRule<Rule>();
+    return rule != nullptr;
+}
+
+// Set object by number through the set manager; may be null.
+ClSetBase* SetManagerObject(int number);
+
+// The selected data set's accounting period; null when the core gives none.
+std::unique_ptr<ClAccPeriod> SelectedAccountingPeriod();
+
+struct MonthDays {
+    std::int32_t status = 0;
+    std::int32_t first = 0;  // both 0 when the call fails or there is no period
+    std::int32_t last = 0;
+};
+
+// First and last day of a month position (1-12, 15, 18).
+MonthDays DaysOfMonthKind(ClAccPeriod* period, std::int16_t monthKind);

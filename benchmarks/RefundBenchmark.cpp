@@ -1,0 +1,163 @@
+// The refund-statement aggregation over large generated books, each beside its bare pass (the
+// same core calls and records, nothing aggregated). TXLINK_BENCH_BOOKS names the folder that
+// holds corporate.json and individual.json (benchmarks/run-refund makes them). At the end the
+// ratio of each aggregation to its bare pass is printed, from the median CPU and real times.
+#include "aggregate/RefundAggregation.h"
+#include "benchmarks/BarePasses.h"
+#include "conditions/FiscalYear.h"
+#include "conditions/MonthCondition.h"
+#include "core_api/ClDataMgr.h"
+#include "core_api/ClSetData.h"
+#include "core_api/ClSetShohizei.h"
+#include "core_api/standin/StandIn.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+namespace {
+
+struct NoActivity : ActivityIndicator {
+    void Tick() override {}
+    void Sweep() override {}
+    void ResetActivity() override {}
+    void FillActivity() override {}
+};
+
+struct LoadedBooks {
+    std::string kind;
+    StDATAINFO dataSet{};
+    StSHOHIZEIINFO settings{};
+};
+
+LoadedBooks& Loaded() {
+    static LoadedBooks loaded;
+    return loaded;
+}
+
+// The whole year, its closing periods included.
+void PrepareContext(AggregationContext& context, const StDATAINFO& dataSet) {
+    const FiscalYear year = GetFiscalYear(dataSet.periodFirst, dataSet.periodLast);
+    BuildMonthCondition(context.monthCondition, year, year.firstMonth, year.LastCalendarMonth(),
+                        dataSet.interimSetting);
+}
+
+// Loads the books of this kind once, and warms the stand-in's account totals with a bare pass
+// so that no measured pass pays for them.
+const LoadedBooks& Books(const std::string& kind) {
+    LoadedBooks& loaded = Loaded();
+    if (loaded.kind == kind) return loaded;
+    const char* folder = std::getenv("TXLINK_BENCH_BOOKS");
+    StandIn::LoadBooksFile(std::string(folder != nullptr ? folder : ".") + "/" + kind + ".json");
+    loaded.kind = kind;
+    auto* dataSets = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(5, 1));
+    loaded.dataSet = *dataSets->GetSelectedInfo();
+    auto* taxSettings = static_cast<ClSetShohizei*>(ClDataMgr::Inst()->GetSetObject(4, 1));
+    loaded.settings = StSHOHIZEIINFO{};
+    taxSettings->Get(&loaded.settings);
+    NoActivity activity;
+    AggregationContext context(activity);
+    PrepareContext(context, loaded.dataSet);
+    if (kind == "corporate") {
+        BareCorporatePass(context);
+    } else {
+        BareIndividualPass(context);
+    }
+    StandIn::ClearCallLog();
+    return loaded;
+}
+
+template <class Pass>
+void Measure(benchmark::State& state, const std::string& kind, Pass pass) {
+    const LoadedBooks& books = Books(kind);
+    NoActivity activity;
+    for (auto _ : state) {
+        AggregationContext context(activity);
+        PrepareContext(context, books.dataSet);
+        TaxTotals totals;
+        pass(context, totals, books);
+        benchmark::DoNotOptimize(totals);
+        state.PauseTiming();
+        context.Release();
+        StandIn::ClearCallLog();
+        state.ResumeTiming();
+    }
+}
+
+void CorporateBare(benchmark::State& state) {
+    Measure(state, "corporate", [](AggregationContext& context, TaxTotals&, const LoadedBooks&) {
+        BareCorporatePass(context);
+    });
+}
+
+void CorporateAggregation(benchmark::State& state) {
+    Measure(state, "corporate", [](AggregationContext& context, TaxTotals& totals, const LoadedBooks& books) {
+        AggregateCorporateRefund(context, totals, books.dataSet, books.settings);
+    });
+}
+
+void IndividualBare(benchmark::State& state) {
+    Measure(state, "individual", [](AggregationContext& context, TaxTotals&, const LoadedBooks&) {
+        BareIndividualPass(context);
+    });
+}
+
+void IndividualAggregation(benchmark::State& state) {
+    Measure(state, "individual", [](AggregationContext& context, TaxTotals& totals, const LoadedBooks& books) {
+        AggregateIndividualRefund(context, totals, books.dataSet, books.settings);
+    });
+}
+
+void Configure(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
+BENCHMARK(CorporateBare)->Apply(Configure);
+BENCHMARK(CorporateAggregation)->Apply(Configure);
+BENCHMARK(IndividualBare)->Apply(Configure);
+BENCHMARK(IndividualAggregation)->Apply(Configure);
+
+// Keeps the median CPU and real times of each benchmark for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.aggregate_name != "median") continue;
+            medians_[run.run_name.function_name] = {run.GetAdjustedCPUTime(), run.GetAdjustedRealTime()};
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void PrintRatios() const {
+        for (const char* kind : {"Corporate", "Individual"}) {
+            const auto bare = medians_.find(std::string(kind) + "Bare");
+            const auto aggregation = medians_.find(std::string(kind) + "Aggregation");
+            if (bare == medians_.end() || aggregation == medians_.end()) continue;
+            if (bare->second.cpu <= 0 || bare->second.real <= 0) continue;
+            std::printf("%s: aggregation / bare pass = %.3f (CPU time), %.3f (real time)\n", kind,
+                        aggregation->second.cpu / bare->second.cpu, aggregation->second.real / bare->second.real);
+        }
+    }
+
+private:
+    struct Times {
+        double cpu;
+        double real;
+    };
+    std::map<std::string, Times> medians_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    return 0;
+}
