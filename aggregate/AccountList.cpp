@@ -18,12 +18,10 @@ class ClassCondition {
 public:
     explicit ClassCondition(std::span<const std::uint32_t> classes) {
         for (std::size_t i = 0; i < classes.size(); ++i) {
-            StFINDITEM& item = record_.items[i];
-            item.field = FindCode::FieldAccountClass;
-            item.comparison = FindCode::Equal;
-            item.valueType = FindCode::TypeAccountClass;
-            item.value.longValue = static_cast<std::int32_t>(classes[i]);
-            item.connector = i + 1 < classes.size() ? FindCode::LinkOr : FindCode::LinkEnd;
+            const std::int16_t connector = i + 1 < classes.size() ? FindCode::LinkOr : FindCode::LinkEnd;
+            record_.items[i] = FindItem::Compare(FindCode::FieldAccountClass, 0, FindCode::Equal,
+                                                 FindCode::TypeAccountClass, static_cast<std::int32_t>(classes[i]),
+                                                 connector);
         }
     }
 

@@ -3,13 +3,7 @@
 namespace {
 
 StFINDITEM DateBound(std::int16_t comparison, std::int32_t day, std::int16_t connector) {
-    StFINDITEM item{};
-    item.field = FindCode::FieldAssetDate;
-    item.comparison = comparison;
-    item.valueType = FindCode::TypeCategoryOrDate;
-    item.value.longValue = day;
-    item.connector = connector;
-    return item;
+    return FindItem::Compare(FindCode::FieldAssetDate, 0, comparison, FindCode::TypeCategoryOrDate, day, connector);
 }
 
 }  // namespace

@@ -8,23 +8,9 @@ constexpr std::int32_t kFirstTaxablePurchase = 21;
 constexpr std::int32_t kNotTaxablePurchase = 24;
 constexpr std::int32_t kFirstImport = 30;
 
-StFINDITEM SubChain(StFINDITEM* first, std::int16_t connector) {
-    StFINDITEM item{};
-    item.field = FindCode::FieldSubChain;
-    item.subChain = first;
-    item.connector = connector;
-    return item;
-}
-
 StFINDITEM Category(std::int16_t side, std::int16_t comparison, std::int32_t category, std::int16_t connector) {
-    StFINDITEM item{};
-    item.field = FindCode::FieldTaxCategory;
-    item.side = side;
-    item.comparison = comparison;
-    item.valueType = FindCode::TypeCategoryOrDate;
-    item.value.longValue = category;
-    item.connector = connector;
-    return item;
+    return FindItem::Compare(FindCode::FieldTaxCategory, side, comparison, FindCode::TypeCategoryOrDate, category,
+                             connector);
 }
 
 void FillSideChain(StFINDITEM (&chain)[3], std::int16_t side) {
@@ -38,8 +24,8 @@ void FillSideChain(StFINDITEM (&chain)[3], std::int16_t side) {
 NotTaxablePurchaseCondition::NotTaxablePurchaseCondition(AggregationContext& context) {
     FillSideChain(debit_, kDebitSide);
     FillSideChain(credit_, kCreditSide);
-    sides_[0] = SubChain(debit_, FindCode::LinkOr);
-    sides_[1] = SubChain(credit_, FindCode::LinkEnd);
-    top_.items[0] = SubChain(sides_, FindCode::LinkAnd);
-    top_.items[1] = SubChain(context.monthCondition.items, FindCode::LinkEnd);
+    sides_[0] = FindItem::SubChain(debit_, FindCode::LinkOr);
+    sides_[1] = FindItem::SubChain(credit_, FindCode::LinkEnd);
+    top_.items[0] = FindItem::SubChain(sides_, FindCode::LinkAnd);
+    top_.items[1] = FindItem::SubChain(context.monthCondition.items, FindCode::LinkEnd);
 }

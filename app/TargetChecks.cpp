@@ -23,23 +23,9 @@ std::unique_ptr<ClRuleShiwake> MakeJournalRule() {
     return rule;
 }
 
-StFINDITEM SubChain(StFINDITEM* first, std::int16_t connector) {
-    StFINDITEM item{};
-    item.field = FindCode::FieldSubChain;
-    item.subChain = first;
-    item.connector = connector;
-    return item;
-}
-
 StFINDITEM CategoryBound(std::int16_t side, std::int16_t comparison, std::int32_t category, std::int16_t connector) {
-    StFINDITEM item{};
-    item.field = FindCode::FieldTaxCategory;
-    item.side = side;
-    item.comparison = comparison;
-    item.valueType = FindCode::TypeCategoryOrDate;
-    item.value.longValue = category;
-    item.connector = connector;
-    return item;
+    return FindItem::Compare(FindCode::FieldTaxCategory, side, comparison, FindCode::TypeCategoryOrDate, category,
+                             connector);
 }
 
 // (debit side in 31..37 or credit side in 31..37) and the chosen months.
@@ -50,10 +36,10 @@ struct ImportTaxCondition {
             chain[0] = CategoryBound(side, FindCode::AtLeast, kFirstImportCategory, FindCode::LinkAnd);
             chain[1] = CategoryBound(side, FindCode::AtMost, kLastImportCategory, FindCode::LinkEnd);
         }
-        sides[0] = SubChain(debit, FindCode::LinkOr);
-        sides[1] = SubChain(credit, FindCode::LinkEnd);
-        top.items[0] = SubChain(sides, FindCode::LinkAnd);
-        top.items[1] = SubChain(context.monthCondition.items, FindCode::LinkEnd);
+        sides[0] = FindItem::SubChain(debit, FindCode::LinkOr);
+        sides[1] = FindItem::SubChain(credit, FindCode::LinkEnd);
+        top.items[0] = FindItem::SubChain(sides, FindCode::LinkAnd);
+        top.items[1] = FindItem::SubChain(context.monthCondition.items, FindCode::LinkEnd);
     }
 
     StFINDRECORD<2> top{};

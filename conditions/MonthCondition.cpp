@@ -7,14 +7,6 @@ namespace {
 constexpr std::int16_t kInterimClosing = 15;
 constexpr std::int16_t kYearEndClosing = 18;
 
-void SetMonthItem(StFINDITEM& item, std::int16_t comparison, std::int16_t position) {
-    item.field = FindCode::FieldMonthKind;
-    item.comparison = comparison;
-    item.valueType = FindCode::TypeMonth;
-    item.value.shortValue = position;
-    item.connector = FindCode::LinkEnd;
-}
-
 }  // namespace
 
 MonthPositions GetMonthPositions(const FiscalYear& year, int startMonth, int endMonth) {
@@ -40,15 +32,14 @@ void BuildMonthCondition(MonthConditionRecord& record, const FiscalYear& year, i
     std::memset(&record, 0, sizeof record);
     const MonthPositions positions = GetMonthPositions(year, startMonth, endMonth);
     int count = 0;
-    SetMonthItem(record.items[count++], FindCode::AtLeast, positions.first);
-    record.items[0].connector = FindCode::LinkAnd;
-    SetMonthItem(record.items[count++], FindCode::AtMost, positions.last);
+    record.items[count++] = FindItem::Month(FindCode::AtLeast, positions.first, FindCode::LinkAnd);
+    record.items[count++] = FindItem::Month(FindCode::AtMost, positions.last, FindCode::LinkEnd);
     if (interimSetting == 1 && positions.last == 6) {
         record.items[count - 1].connector = FindCode::LinkOr;
-        SetMonthItem(record.items[count++], FindCode::Equal, kInterimClosing);
+        record.items[count++] = FindItem::Month(FindCode::Equal, kInterimClosing, FindCode::LinkEnd);
     }
     if (endMonth == year.LastCalendarMonth()) {
         record.items[count - 1].connector = FindCode::LinkOr;
-        SetMonthItem(record.items[count++], FindCode::Equal, kYearEndClosing);
+        record.items[count++] = FindItem::Month(FindCode::Equal, kYearEndClosing, FindCode::LinkEnd);
     }
 }

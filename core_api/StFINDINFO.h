@@ -60,6 +60,44 @@ inline constexpr std::int16_t LinkAnd = 1;
 inline constexpr std::int16_t LinkOr = 2;
 }  // namespace FindCode
 
+// Condition items as the program builds them, every other byte zero.
+namespace FindItem {
+
+// A field compared with a 32-bit value: a tax category (with its side), a class, a date.
+inline StFINDITEM Compare(std::int32_t field, std::int16_t side, std::int16_t comparison, std::int16_t valueType,
+                          std::int32_t value, std::int16_t connector) {
+    StFINDITEM item{};
+    item.field = field;
+    item.side = side;
+    item.comparison = comparison;
+    item.valueType = valueType;
+    item.value.longValue = value;
+    item.connector = connector;
+    return item;
+}
+
+// A month position, a 16-bit value.
+inline StFINDITEM Month(std::int16_t comparison, std::int16_t position, std::int16_t connector) {
+    StFINDITEM item{};
+    item.field = FindCode::FieldMonthKind;
+    item.comparison = comparison;
+    item.valueType = FindCode::TypeMonth;
+    item.value.shortValue = position;
+    item.connector = connector;
+    return item;
+}
+
+// A parenthesised sub-chain that starts at first.
+inline StFINDITEM SubChain(StFINDITEM* first, std::int16_t connector) {
+    StFINDITEM item{};
+    item.field = FindCode::FieldSubChain;
+    item.subChain = first;
+    item.connector = connector;
+    return item;
+}
+
+}  // namespace FindItem
+
 static_assert(offsetof(StFINDITEM, field) == 0);
 static_assert(offsetof(StFINDITEM, side) == 4);
 static_assert(offsetof(StFINDITEM, comparison) == 6);
