@@ -229,7 +229,7 @@ bool LinkApp::CheckRange(std::int32_t firstDay) {
 void LinkApp::Aggregate(std::int32_t firstDay) {
     ProgressDialog& progress = *progress_;
     progress.ShowWindow(SW_SHOW);
-    BeginWaitCursor();
+    const CWaitCursor wait;  // restored when the aggregation ends, also by an overflow
     progress.Start();
     progress.Advance(0, 250);
     const std::int32_t lastDay = LastDayOfMonth(state_, lastMonth_);
@@ -241,7 +241,6 @@ void LinkApp::Aggregate(std::int32_t firstDay) {
     AggregateIndividualRefund(progress.Context(), state_.taxTotals, dataSet_, taxSettingsRecord_);
     progress.Advance(750, 1000);
     progress.Close();
-    EndWaitCursor();
 }
 
 // Step 30.

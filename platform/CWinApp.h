@@ -27,6 +27,15 @@ void AfxEnableControlContainer();
 void BeginWaitCursor();
 void EndWaitCursor();
 
+// The wait cursor for the life of the object, as MFC's CWaitCursor.
+class CWaitCursor {
+public:
+    CWaitCursor() { BeginWaitCursor(); }
+    ~CWaitCursor() { EndWaitCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};
+
 // The process entry of every program: sets up the backend from the environment, runs
 // InitInstance and ExitInstance of the application object, and answers the exit status
 // (3 when the host world itself could not go on, with one line on stderr).

@@ -126,3 +126,33 @@ TEST(ProgressScenario, CaptionsOfTheThreePhases) {
 }
 
 }  // namespace
+
+namespace {
+
+// Purchases too large for the aggregation's arithmetic (10^14 yen and more).
+nlohmann::json BooksBeyondTheAmountLimit() {
+    auto books = ScenarioBooks();
+    auto& dataSet = books["dataSets"][0];
+    dataSet["accounts"].push_back({{"code", 300}, {"name", Utf8(u8"仕入高")}, {"class", "0x20804000"}});
+    for (int date : {20240510, 20240610}) {
+        dataSet["journal"].push_back({{"date", date},
+                                      {"debit", {{"account", 300}, {"amount", 60000000000000}, {"category", 21}}},
+                                      {"credit", {{"account", 100}, {"amount", 60000000000000}}}});
+    }
+    return books;
+}
+
+TEST(OverflowScenario, AmountsBeyondTheLimitEndTheRunWithAWarning) {
+    const ProgramRun run = RunIn("[TX31]\r\nProgramLevel=4\r\n", BooksBeyondTheAmountLimit());
+    EXPECT_EQ(run.exitStatus, 2) << run.stderrText;
+    const auto boxes = RunMessages(run);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes.front()["text"], Utf8(u8"集計中に金額が扱える範囲を超えたため、集計を完了できませんでした。\n\n"
+                                          u8"アプリケーションを終了します。"));
+    EXPECT_EQ(boxes.front()["icon"], "warning");
+    EXPECT_EQ(run.ParentActions().back(), "enable");
+    EXPECT_EQ(run.ParentActions()[run.ParentActions().size() - 2], "post 32769 5 2");
+    EXPECT_EQ(run.transcript.back()["code"], 2);
+}
+
+}  // namespace
