@@ -70,7 +70,8 @@ void ParseKey(std::string_view spec, ScriptAction& action) {
 }  // namespace
 
 std::string DescribeAction(const ScriptAction& action) {
-    const std::string control = action.control ? " " + std::to_string(action.control) : "";
+    std::string control;
+    if (action.control) control.append(" ").append(std::to_string(action.control));
     switch (action.kind) {
         case ScriptAction::Kind::Text: return "text" + control + " " + TextCodec::ToUtf8(action.text);
         case ScriptAction::Kind::Click: return "click" + control;

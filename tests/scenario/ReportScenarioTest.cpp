@@ -126,17 +126,13 @@ public:
         fs::remove(ReportPath());
         ProgramSetup setup;
         setup.program = program;
-        // The runner places the program below its run's own folder, beside ours in the same
-        // temporary folder: two levels up from that drive C: leads here.
-        setup.programFolder = "../../" + root_.filename().string() + "/c/Prog";
+        setup.programFolder = (root_ / "c/Prog").string();
         setup.drives = "C:=" + (root_ / "c").string();
         setup.books = books.dump();
         setup.script = script;
         setup.faults = faults;
         setup.args = std::move(args);
-        ProgramRun run = RunProgram(setup);
-        fs::remove_all(run.folder);
-        return run;
+        return RunProgram(setup);
     }
 
     fs::path ReportPath() const { return root_ / "c/Out/report.xml"; }

@@ -37,7 +37,8 @@ std::string ReadFile(const std::string& path) {
 std::string PlaceProgram(const ProgramSetup& setup, const std::string& folder) {
     const std::string built = std::string(TXLINK_BINARY_DIR) + "/" + setup.program;
     if (setup.programFolder.empty()) return built;
-    const std::string place = folder + "/c/" + setup.programFolder;
+    const bool hostPath = setup.programFolder.front() == '/';
+    const std::string place = hostPath ? setup.programFolder : folder + "/c/" + setup.programFolder;
     fs::create_directories(place);
     fs::copy_file(built, place + "/" + setup.program, fs::copy_options::overwrite_existing);
     if (setup.zeimonDef != nullptr) WriteFile(place + "/ZeimonDef.ini", setup.zeimonDef);

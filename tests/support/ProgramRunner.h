@@ -9,8 +9,9 @@
 
 struct ProgramSetup {
     std::string program = "TxLinkAlto";
-    // A folder below the run's drive C: to copy the program into and run it from, with this
-    // ZeimonDef.ini beside it (nullptr: none); empty runs the program where it was built.
+    // A folder to copy the program into and run it from, with this ZeimonDef.ini beside it
+    // (nullptr: none): a host path when it starts with "/", else a folder below the run's
+    // drive C:; empty runs the program where it was built.
     std::string programFolder;
     const char* zeimonDef = "[TX31]\r\nProgramLevel=4\r\n";
     std::string books;   // JSON text of the books; empty for the built-in sample
