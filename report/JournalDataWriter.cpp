@@ -20,22 +20,9 @@ using Zero = DataSectionWriter::Zero;
 
 constexpr int kTaxSettingsObject = 4;
 
-// Sales: the securities figure is read as the return figures left it, already times 20.
-constexpr RateFigure kSales[] = {
-    {"KAZEIURIAGEZEINUKI", offsetof(R, taxableSalesExcl)},
-    {"KAZEIURIAGEZEIGAKU", offsetof(R, taxableSalesTax)},
-    {"KAZEIURIAGEZEIKOMI", offsetof(R, taxableSalesIncl)},
-    {"MENZEIURIAGEZEINUKI", offsetof(R, exemptSales)},
-    {"HIKAZEIURIAGEYUUKAZEINUKI", offsetof(R, securitiesSales)},
-    {"HIKAZEIURIAGEYUUKAIGAIZEINUKI", offsetof(R, otherNonTaxableSales)},
-    {"HIKAZEISHISANYUSHUTSUZEINUKI", offsetof(R, nonTaxableAssetExports)},
-    {"KAZEIURIAGEHENKANZEINUKI", offsetof(R, salesReturnsExcl)},
-    {"KAZEIURIAGEHENKANZEIGAKU", offsetof(R, salesReturnsTax)},
-    {"KAZEIURIAGEHENKANZEIKOMI", offsetof(R, salesReturnsIncl)},
-    {"MENZEIURIAGEHENKANZEINUKI", offsetof(R, exemptSalesReturns)},
-    {"HIKAZEIURIAGEHENKANZEINUKI", offsetof(R, nonTaxableSalesReturns)},
-    EmptyFigure("HIKAZEISHISANHENKANZEINUKI"),
-};
+// The securities figure is read as the return figures left it, already times 20.
+constexpr const auto& kSales = kSalesFigures<R>;
+constexpr const auto& kBadDebts = kBadDebtFigures<R>;
 
 // Purchases: the return rule computes no specified purchases.
 constexpr RateFigure kPurchases[] = {
@@ -71,16 +58,6 @@ constexpr RateFigure kPurchases[] = {
     {"YUNYUHENKANHIKAZEIZEIGAKU", offsetof(R, importRefundNonTaxable)},
     {"YUNYUHENKANKYOTUUZEIGAKU", offsetof(R, importRefundCommon)},
     {"YUNYUHENKANTIHO", offsetof(R, importLocalRefund)},
-};
-
-// Bad debts, for the general return and the business-category return alike.
-constexpr RateFigure kBadDebts[] = {
-    {"KASHIDAOREZEINUKI", offsetof(R, badDebtsExcl)},
-    {"KASHIDAOREZEIGAKU", offsetof(R, badDebtsTax)},
-    {"KASHIDAOREZEIKOMI", offsetof(R, badDebtsIncl)},
-    {"KASHIDAOREKAISHUZEINUKI", offsetof(R, badDebtsCollectedExcl)},
-    {"KASHIDAOREKAISHUZEIGAKU", offsetof(R, badDebtsCollectedTax)},
-    {"KASHIDAOREKAISHUZEIKOMI", offsetof(R, badDebtsCollectedIncl)},
 };
 
 static_assert(RateFigureTable::Covers(kSales, DataFamily::Sales));

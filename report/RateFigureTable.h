@@ -33,6 +33,36 @@ constexpr RateFigure EmptyFigure(std::string_view stem) {
     return {stem, std::numeric_limits<std::size_t>::max(), FigureUse::Empty};
 }
 
+// The sales and bad-debt families read the figures of the same names from the return rule's
+// records and from the saved return: one table each, for either record.
+template <typename Record, FigureUse securities = FigureUse::Amount>
+inline constexpr RateFigure kSalesFigures[] = {
+    {"KAZEIURIAGEZEINUKI", offsetof(Record, taxableSalesExcl)},
+    {"KAZEIURIAGEZEIGAKU", offsetof(Record, taxableSalesTax)},
+    {"KAZEIURIAGEZEIKOMI", offsetof(Record, taxableSalesIncl)},
+    {"MENZEIURIAGEZEINUKI", offsetof(Record, exemptSales)},
+    {"HIKAZEIURIAGEYUUKAZEINUKI", offsetof(Record, securitiesSales), securities},
+    {"HIKAZEIURIAGEYUUKAIGAIZEINUKI", offsetof(Record, otherNonTaxableSales)},
+    {"HIKAZEISHISANYUSHUTSUZEINUKI", offsetof(Record, nonTaxableAssetExports)},
+    {"KAZEIURIAGEHENKANZEINUKI", offsetof(Record, salesReturnsExcl)},
+    {"KAZEIURIAGEHENKANZEIGAKU", offsetof(Record, salesReturnsTax)},
+    {"KAZEIURIAGEHENKANZEIKOMI", offsetof(Record, salesReturnsIncl)},
+    {"MENZEIURIAGEHENKANZEINUKI", offsetof(Record, exemptSalesReturns)},
+    {"HIKAZEIURIAGEHENKANZEINUKI", offsetof(Record, nonTaxableSalesReturns)},
+    EmptyFigure("HIKAZEISHISANHENKANZEINUKI"),  // never reported
+};
+
+// Bad debts, for the general return and the business-category return alike.
+template <typename Record>
+inline constexpr RateFigure kBadDebtFigures[] = {
+    {"KASHIDAOREZEINUKI", offsetof(Record, badDebtsExcl)},
+    {"KASHIDAOREZEIGAKU", offsetof(Record, badDebtsTax)},
+    {"KASHIDAOREZEIKOMI", offsetof(Record, badDebtsIncl)},
+    {"KASHIDAOREKAISHUZEINUKI", offsetof(Record, badDebtsCollectedExcl)},
+    {"KASHIDAOREKAISHUZEIGAKU", offsetof(Record, badDebtsCollectedTax)},
+    {"KASHIDAOREKAISHUZEIKOMI", offsetof(Record, badDebtsCollectedIncl)},
+};
+
 namespace RateFigureTable {
 
 // The figure at a byte position of a packed record.

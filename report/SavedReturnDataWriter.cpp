@@ -18,21 +18,9 @@ namespace {
 using S = StSaveTaxRateFigures;
 using SB = StSaveTaxBusinessFigures;
 
-constexpr RateFigure kSales[] = {
-    {"KAZEIURIAGEZEINUKI", offsetof(S, taxableSalesExcl)},
-    {"KAZEIURIAGEZEIGAKU", offsetof(S, taxableSalesTax)},
-    {"KAZEIURIAGEZEIKOMI", offsetof(S, taxableSalesIncl)},
-    {"MENZEIURIAGEZEINUKI", offsetof(S, exemptSales)},
-    {"HIKAZEIURIAGEYUUKAZEINUKI", offsetof(S, securitiesSales), FigureUse::Securities},
-    {"HIKAZEIURIAGEYUUKAIGAIZEINUKI", offsetof(S, otherNonTaxableSales)},
-    {"HIKAZEISHISANYUSHUTSUZEINUKI", offsetof(S, nonTaxableAssetExports)},
-    {"KAZEIURIAGEHENKANZEINUKI", offsetof(S, salesReturnsExcl)},
-    {"KAZEIURIAGEHENKANZEIGAKU", offsetof(S, salesReturnsTax)},
-    {"KAZEIURIAGEHENKANZEIKOMI", offsetof(S, salesReturnsIncl)},
-    {"MENZEIURIAGEHENKANZEINUKI", offsetof(S, exemptSalesReturns)},
-    {"HIKAZEIURIAGEHENKANZEINUKI", offsetof(S, nonTaxableSalesReturns)},
-    EmptyFigure("HIKAZEISHISANHENKANZEINUKI"),  // its saved figure is not reported
-};
+// The saved securities figure is 5% of the sales: times 20 before it is rounded.
+constexpr const auto& kSales = kSalesFigures<S, FigureUse::Securities>;
+constexpr const auto& kBadDebts = kBadDebtFigures<S>;
 
 constexpr RateFigure kPurchases[] = {
     {"SHIIREKAZEIZEINUKI", offsetof(S, purchTaxableExcl)},
@@ -67,16 +55,6 @@ constexpr RateFigure kPurchases[] = {
     {"YUNYUHENKANHIKAZEIZEIGAKU", offsetof(S, importRefundNonTaxable)},
     {"YUNYUHENKANKYOTUUZEIGAKU", offsetof(S, importRefundCommon)},
     {"YUNYUHENKANTIHO", offsetof(S, importLocalRefund)},
-};
-
-// Bad debts, for the general return and the business-category return alike.
-constexpr RateFigure kBadDebts[] = {
-    {"KASHIDAOREZEINUKI", offsetof(S, badDebtsExcl)},
-    {"KASHIDAOREZEIGAKU", offsetof(S, badDebtsTax)},
-    {"KASHIDAOREZEIKOMI", offsetof(S, badDebtsIncl)},
-    {"KASHIDAOREKAISHUZEINUKI", offsetof(S, badDebtsCollectedExcl)},
-    {"KASHIDAOREKAISHUZEIGAKU", offsetof(S, badDebtsCollectedTax)},
-    {"KASHIDAOREKAISHUZEIKOMI", offsetof(S, badDebtsCollectedIncl)},
 };
 
 constexpr RateFigure kAdjustments[] = {
