@@ -21,8 +21,8 @@ using Zero = DataSectionWriter::Zero;
 constexpr int kTaxSettingsObject = 4;
 
 // The securities figure is read as the return figures left it, already times 20.
-constexpr const auto& kSales = kSalesFigures<R>;
-constexpr const auto& kBadDebts = kBadDebtFigures<R>;
+constexpr auto kSales = kSalesFigures<R>;
+constexpr auto kBadDebts = kBadDebtFigures<R>;
 
 // Purchases: the return rule computes no specified purchases.
 constexpr RateFigure kPurchases[] = {

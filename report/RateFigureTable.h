@@ -8,6 +8,7 @@
 #include "report/DataSectionWriter.h"
 #include "report/ReportCatalogue.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -36,7 +37,7 @@ constexpr RateFigure EmptyFigure(std::string_view stem) {
 // The sales and bad-debt families read the figures of the same names from the return rule's
 // records and from the saved return: one table each, for either record.
 template <typename Record, FigureUse securities = FigureUse::Amount>
-inline constexpr RateFigure kSalesFigures[] = {
+inline constexpr std::array<RateFigure, 13> kSalesFigures = {{
     {"KAZEIURIAGEZEINUKI", offsetof(Record, taxableSalesExcl)},
     {"KAZEIURIAGEZEIGAKU", offsetof(Record, taxableSalesTax)},
     {"KAZEIURIAGEZEIKOMI", offsetof(Record, taxableSalesIncl)},
@@ -50,18 +51,18 @@ inline constexpr RateFigure kSalesFigures[] = {
     {"MENZEIURIAGEHENKANZEINUKI", offsetof(Record, exemptSalesReturns)},
     {"HIKAZEIURIAGEHENKANZEINUKI", offsetof(Record, nonTaxableSalesReturns)},
     EmptyFigure("HIKAZEISHISANHENKANZEINUKI"),  // never reported
-};
+}};
 
 // Bad debts, for the general return and the business-category return alike.
 template <typename Record>
-inline constexpr RateFigure kBadDebtFigures[] = {
+inline constexpr std::array<RateFigure, 6> kBadDebtFigures = {{
     {"KASHIDAOREZEINUKI", offsetof(Record, badDebtsExcl)},
     {"KASHIDAOREZEIGAKU", offsetof(Record, badDebtsTax)},
     {"KASHIDAOREZEIKOMI", offsetof(Record, badDebtsIncl)},
     {"KASHIDAOREKAISHUZEINUKI", offsetof(Record, badDebtsCollectedExcl)},
     {"KASHIDAOREKAISHUZEIGAKU", offsetof(Record, badDebtsCollectedTax)},
     {"KASHIDAOREKAISHUZEIKOMI", offsetof(Record, badDebtsCollectedIncl)},
-};
+}};
 
 namespace RateFigureTable {
 

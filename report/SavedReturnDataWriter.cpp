@@ -19,8 +19,8 @@ using S = StSaveTaxRateFigures;
 using SB = StSaveTaxBusinessFigures;
 
 // The saved securities figure is 5% of the sales: times 20 before it is rounded.
-constexpr const auto& kSales = kSalesFigures<S, FigureUse::Securities>;
-constexpr const auto& kBadDebts = kBadDebtFigures<S>;
+constexpr auto kSales = kSalesFigures<S, FigureUse::Securities>;
+constexpr auto kBadDebts = kBadDebtFigures<S>;
 
 constexpr RateFigure kPurchases[] = {
     {"SHIIREKAZEIZEINUKI", offsetof(S, purchTaxableExcl)},
