@@ -186,6 +186,10 @@ StSaveTaxInfo ReadSavedReturn(const Json& value, const KeyPath& path) {
                 if (!key.empty() && key[0] == '_') continue;
                 KeyPath figurePath = ratePath.Key(key.c_str());
                 std::size_t offset = 0;
+                if (UnsavedElement(key)) {
+                    ReadAmount(figure, figurePath);
+                    continue;
+                }
                 if (!SavedFigureOffset(key, static_cast<int>(r), offset))
                     figurePath.Fail("no saved figure has this name");
                 StoreAmount(info, offset, ReadAmount(figure, figurePath));

@@ -68,4 +68,13 @@ bool SavedFigureOffset(std::string_view key, int ratePosition, std::size_t& offs
     return true;
 }
 
+bool UnsavedElement(std::string_view key) {
+    for (std::string_view stem : {"KAZEIURIAGEZERO", "KAZEIHENKANZERO"}) {
+        for (std::string_view ending : kAmountEndings) {
+            if (key.size() == stem.size() + ending.size() && key.starts_with(stem) && key.ends_with(ending)) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace StandIn

@@ -11,4 +11,8 @@ namespace StandIn {
 // ratePosition (0-4); false for a key that names no saved figure.
 bool SavedFigureOffset(std::string_view key, int ratePosition, std::size_t& offset);
 
+// An element of the report that the saved return keeps no figure for (the remainders without
+// a business category): books may name it, its amount is read and not kept.
+bool UnsavedElement(std::string_view key);
+
 }  // namespace StandIn
