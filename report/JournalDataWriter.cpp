@@ -1,8 +1,8 @@
 #include "report/DataWriters.h"
 
-#include "aggregate/AmountOverflow.h"
 #include "aggregate/DecimalAmount.h"
 #include "core_api/ClDataMgr.h"
+#include "report/DataSectionFrame.h"
 #include "report/DataSectionWriter.h"
 #include "report/EntityKind.h"
 #include "report/RateFigureTable.h"
@@ -308,16 +308,5 @@ int WriteJournalData(XmlReportWriter& writer, std::string& line, const ReportFig
     if (!data.OpenData()) return 0;
     if (ClDataMgr::Inst()->GetSetObject(kTaxSettingsObject, 1) == nullptr) return 0;
     JournalSection section(data, figures, dataSet, settings);
-    try {
-        for (std::size_t i = 0; i < ReportCatalogue::kRateGroupCount; ++i) {
-            section.WriteRateGroup(ReportCatalogue::kDataGroups[i]);
-        }
-    } catch (const AmountOverflow&) {
-        // A remainder beyond 64 bits fails the section rather than being written wrong.
-        return 0;
-    }
-    section.WriteCorporateRefund();
-    section.WriteIndividualRefund();
-    data.CloseData();
-    return data.Result();
+    return WriteDataGroups(data, section);
 }

@@ -1,8 +1,8 @@
 #include "report/DataWriters.h"
 
-#include "aggregate/AmountOverflow.h"
 #include "aggregate/DecimalAmount.h"
 #include "aggregate/ReturnFigures.h"
+#include "report/DataSectionFrame.h"
 #include "report/DataSectionWriter.h"
 #include "report/EntityKind.h"
 #include "report/RateFigureTable.h"
@@ -235,17 +235,5 @@ int WriteSavedReturnData(XmlReportWriter& writer, std::string& line, const Repor
     DataSectionWriter data(writer, line);
     if (!data.OpenData()) return 0;
     SavedReturnSection section(data, figures, dataSet);
-    try {
-        for (std::size_t i = 0; i < ReportCatalogue::kRateGroupCount; ++i) {
-            section.WriteRateGroup(ReportCatalogue::kDataGroups[i]);
-        }
-    } catch (const AmountOverflow&) {
-        // A saved securities figure whose twentyfold has no 64-bit form fails the section, so
-        // that the user is asked, instead of a wrong number being written.
-        return 0;
-    }
-    section.WriteCorporateRefund();
-    section.WriteIndividualRefund();
-    data.CloseData();
-    return data.Result();
+    return WriteDataGroups(data, section);
 }
