@@ -4,7 +4,9 @@
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <new>
 
 namespace {
@@ -50,9 +52,12 @@ std::string SupportInfoReader::Lookup(std::string_view marker) {
     const std::size_t at = MbcsText::FindText(data, marker);
     if (at == MbcsText::npos) return {};
     const std::size_t start = at + marker.size();
-    // A value ends at its line's end, or where the file's bytes in the buffer end. NUL is
-    // never a trail byte, so the first one ends the value even right after a lead byte.
-    const std::size_t end = data.find('\0', start);
+    // A value ends at its line's end, or where the file's bytes in the buffer end. NUL and CR
+    // are never trail bytes, so they end the value even right after a lead byte. A single-line
+    // value also ends at a CR LF that a multi-line field on its line has put back.
+    std::size_t end = data.find('\0', start);
+    if (std::find(std::begin(kMultiLineMarkers), std::end(kMultiLineMarkers), marker) == std::end(kMultiLineMarkers))
+        end = std::min(end, data.find("\r\n", start));
     const std::string_view value = data.substr(start, end == MbcsText::npos ? data.npos : end - start);
     return MbcsText::CutAt(WithoutLoneLeadByte(value), kMaxValueBytes);
 }

@@ -53,6 +53,8 @@ TEST_F(SupportInfoReaderTest, ALoneLeadByteBeforeALineEndStaysOnItsLine) {
         {"[=製品名=]Alto\x81\r\n[=製品ﾊﾞｰｼﾞｮﾝ=]21.00.05\r\n", "Alto"},
         {"[=製品名=]Alto\x81\x1A[=製品ﾊﾞｰｼﾞｮﾝ=]21.00.05\r\n", "Alto"},
         {"[=製品名=]Alto表\xE0", "Alto表"},
+        // A multi-line field on the name's line keeps its own line ends, not the name.
+        {"[=製品名=]Alto [=お問い合わせ内容=]a\r\nb\r\n[=製品ﾊﾞｰｼﾞｮﾝ=]21.00.05\r\n", "Alto [=お問い合わせ内容=]a"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
