@@ -147,10 +147,13 @@ std::string ConditionsDialog::DefaultOutputPath() const {
 }
 
 void ConditionsDialog::SetUpOutputPath() {
-    const std::string defaultPath = rememberedPath_.empty() ? DefaultOutputPath() : std::string();
+    // A remembered path longer than the edit holds would be cut to another file name: the
+    // default path is offered instead.
+    const bool offerRemembered = !rememberedPath_.empty() && rememberedPath_.size() <= kPathChars;
+    const std::string defaultPath = offerRemembered ? std::string() : DefaultOutputPath();
     fixedPath_ = !m_fixedOutputPath.empty();
     if (!fixedPath_) {
-        m_outputPath = rememberedPath_.empty() ? defaultPath : rememberedPath_;
+        m_outputPath = offerRemembered ? rememberedPath_ : defaultPath;
         return;
     }
     m_outputPath = m_fixedOutputPath;

@@ -4,6 +4,8 @@
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* kCaption = "消費税";
@@ -17,7 +19,15 @@ constexpr const char* kOverwriteQuestion = "同名のファイルが存在しま
 
 constexpr const char* kForbiddenCharacters = "/:,;*?\"><|";
 
+// Byte-wise on purpose: no byte of a double-byte character is below 0x40, so a control byte is a
+// character of its own even right after a lead byte (where a character-wise walk would pair them).
+bool HasControlCharacter(const std::string& path) {
+    return std::any_of(path.begin(), path.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
 bool HasForbiddenCharacter(const std::string& path) {
+    // No file name holds a control character or ends in half a character.
+    if (HasControlCharacter(path) || EndsInLoneLeadByte(path)) return true;
     const bool network = IsNetworkPath(path);
     // A network path may not repeat its leading pair; another path may hold no pair at all.
     const std::size_t pairFrom = network ? CharacterOffset(path, 3) : 0;

@@ -26,8 +26,14 @@ void RemoveCreated(const std::vector<std::string>& created) {
 
 }  // namespace
 
+bool EndsInLoneLeadByte(const std::string& text) {
+    const std::size_t last = MbcsText::LastCharStart(text);
+    return last != MbcsText::npos && last == text.size() - 1 &&
+           platform::IsDBCSLeadByte(static_cast<unsigned char>(text[last]));
+}
+
 bool EnsureTrailingBackslash(std::string& text, std::size_t capacity) {
-    if (text.empty()) return false;
+    if (text.empty() || EndsInLoneLeadByte(text)) return false;
     if (MbcsText::EndsWithBackslash(text)) return true;
     // A trail byte 0x5C (表, ソ) is half of a character, not a separator: it always gets one.
     if (!MbcsText::EndsWithTrailByte(text) && text.size() + 1 >= capacity) return false;

@@ -9,9 +9,13 @@
 // Bytes a path buffer of the program holds, without its terminator.
 inline constexpr std::size_t kPathBytes = 260;
 
+// The last character is a lead byte without its trail byte.
+bool EndsInLoneLeadByte(const std::string& text);
+
 // Adds a final backslash unless the text already ends in one (a trail byte 0x5C does not
-// count). Fails on an empty text and when the backslash would not fit: the text must stay
-// shorter than capacity - 1 bytes (capacity counts the terminator).
+// count). Fails on an empty text, on a text ending in a lone lead byte (the backslash would
+// become its trail byte) and when the backslash would not fit: the text must stay shorter
+// than capacity - 1 bytes (capacity counts the terminator).
 bool EnsureTrailingBackslash(std::string& text, std::size_t capacity);
 
 // Makes a folder text end in a backslash: its last name is a folder too, never taken for a

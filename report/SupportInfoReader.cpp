@@ -4,7 +4,9 @@
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <new>
 
 namespace {
@@ -21,6 +23,23 @@ constexpr unsigned char kUnread = 0xFF;  // fills the buffer beyond the file's b
 constexpr const char* kOutOfMemory = "ﾒﾓﾘが不足しています。";
 constexpr const char* kCaption = "消費税";
 
+// CR, the end-of-file mark and NUL are never the trail byte of a character: a lead byte before
+// one of them stands alone, and the line still ends where its CR LF is.
+bool EndsLines(char c) { return c == '\r' || c == kEndOfFile || c == '\0'; }
+
+std::size_t CharLengthAt(std::string_view data, std::size_t at) {
+    const std::size_t length = MbcsText::CharLength(data, at);
+    return length == 2 && EndsLines(data[at + 1]) ? 1 : length;
+}
+
+// Half a character at a value's end (a lead byte cut off by its line's end) is no text.
+std::string_view WithoutLoneLeadByte(std::string_view value) {
+    const std::size_t last = MbcsText::LastCharStart(value);
+    if (last != MbcsText::npos && last + 1 == value.size() && platform::IsDBCSLeadByte(static_cast<unsigned char>(value[last])))
+        value.remove_suffix(1);
+    return value;
+}
+
 }  // namespace
 
 std::string SupportInfoReader::ProductName() { return Lookup(kProductNameMarker); }
@@ -33,10 +52,14 @@ std::string SupportInfoReader::Lookup(std::string_view marker) {
     const std::size_t at = MbcsText::FindText(data, marker);
     if (at == MbcsText::npos) return {};
     const std::size_t start = at + marker.size();
-    // A value ends at its line's end, or where the file's bytes in the buffer end.
-    const std::size_t end = MbcsText::Find(data, '\0', start);
+    // A value ends at its line's end, or where the file's bytes in the buffer end. NUL and CR
+    // are never trail bytes, so they end the value even right after a lead byte. A single-line
+    // value also ends at a CR LF that a multi-line field on its line has put back.
+    std::size_t end = data.find('\0', start);
+    if (std::find(std::begin(kMultiLineMarkers), std::end(kMultiLineMarkers), marker) == std::end(kMultiLineMarkers))
+        end = std::min(end, data.find("\r\n", start));
     const std::string_view value = data.substr(start, end == MbcsText::npos ? data.npos : end - start);
-    return MbcsText::CutAt(value, kMaxValueBytes);
+    return MbcsText::CutAt(WithoutLoneLeadByte(value), kMaxValueBytes);
 }
 
 std::unique_ptr<char[]> SupportInfoReader::AllocateBuffer() {
@@ -75,7 +98,7 @@ void SupportInfoReader::SplitLines() {
             at += 2;
             continue;
         }
-        at += MbcsText::CharLength(data, at);
+        at += CharLengthAt(data, at);
     }
 }
 
@@ -96,7 +119,7 @@ void SupportInfoReader::RejoinField(std::string_view marker) {
             pos += 2;
             continue;
         }
-        pos += MbcsText::CharLength(data, pos);
+        pos += CharLengthAt(data, pos);
     }
     if (next == MbcsText::npos) return;
     for (std::size_t pos = next >= start + 2 ? next - 2 : start; pos < next; ++pos) bytes[pos] = '\0';

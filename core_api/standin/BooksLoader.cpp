@@ -143,13 +143,23 @@ void StoreAmount(StSaveTaxInfo& info, std::size_t offset, std::int64_t amount) {
     std::memcpy(reinterpret_cast<unsigned char*>(&info) + offset, &amount, sizeof amount);
 }
 
-void ReadDatePair(const Json& object, const char* key, const KeyPath& path, std::int32_t& first, std::int32_t& last) {
+// A pair [first, last]: of calendar days in order for the books' own period; as stored for the
+// saved return, whose dates the program itself judges (a day of 0, a range that runs backwards).
+enum class DatePair { Calendar, Stored };
+
+void ReadDatePair(const Json& object, const char* key, const KeyPath& path, DatePair kind, std::int32_t& first,
+                  std::int32_t& last) {
     const Json* pair = Member(object, key);
     KeyPath p = path.Key(key);
     if (pair == nullptr) return;
     RequireArray(*pair, p);
     if (pair->size() != 2) p.Fail("expected [first, last]");
     KeyPath p0 = p.Index(0), p1 = p.Index(1);
+    if (kind == DatePair::Stored) {
+        first = ReadStoredDate((*pair)[0], p0);
+        last = ReadStoredDate((*pair)[1], p1);
+        return;
+    }
     first = ReadDate((*pair)[0], p0);
     last = ReadDate((*pair)[1], p1);
     if (first > last) p.Fail("the first day is after the last day");
@@ -161,11 +171,11 @@ StSaveTaxInfo ReadSavedReturn(const Json& value, const KeyPath& path) {
                    "refund"});
     StSaveTaxInfo info{};
     std::int32_t first = 0, last = 0;  // the record's fields are packed: no references to them
-    ReadDatePair(value, "period", path, first, last);
+    ReadDatePair(value, "period", path, DatePair::Stored, first, last);
     info.periodFirst = first;
     info.periodLast = last;
     first = last = 0;
-    ReadDatePair(value, "range", path, first, last);
+    ReadDatePair(value, "range", path, DatePair::Stored, first, last);
     info.rangeFirst = first;
     info.rangeLast = last;
     info.taxationKind = ReadByte(value, "kind", path);
@@ -274,7 +284,7 @@ BookDataSet ReadDataSet(const Json& value, const KeyPath& path, std::vector<Book
     KeyPath periodPath = path.Key("period");
     if (Member(value, "period") == nullptr) periodPath.Fail("a data set needs its period [first, last]");
     std::int32_t first = 0, last = 0;
-    ReadDatePair(value, "period", path, first, last);
+    ReadDatePair(value, "period", path, DatePair::Calendar, first, last);
     info.periodFirst = first;
     info.periodLast = last;
     info.interimSetting = ReadInt32(value, "interim", path, INT32_MIN, INT32_MAX);

@@ -49,6 +49,10 @@ bool ReadFlag(const Json& value, const KeyPath& path) { return ReadFlag(ScalarOf
 std::int64_t ReadAmount(const Json& value, const KeyPath& path) { return ReadAmount(ScalarOf(value), path); }
 std::int32_t ReadDate(const Json& value, const KeyPath& path) { return ReadDate(ScalarOf(value), path); }
 
+std::int32_t ReadStoredDate(const Json& value, const KeyPath& path) {
+    return static_cast<std::int32_t>(ReadInteger(value, path, 0, 99991231));
+}
+
 std::int64_t ReadInteger(const Scalar& value, const KeyPath& path, std::int64_t min, std::int64_t max) {
     std::int64_t n = 0;
     if (value.kind == Scalar::Kind::Unsigned) {

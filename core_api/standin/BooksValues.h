@@ -41,6 +41,8 @@ std::int64_t ReadAmount(const Json& value, const KeyPath& path);
 bool ParseAmountText(std::string_view text, std::int64_t& amount);
 // yyyymmdd of a real calendar day.
 std::int32_t ReadDate(const Json& value, const KeyPath& path);
+// yyyymmdd as stored data holds it: any number of that form, a day or month of 0 included.
+std::int32_t ReadStoredDate(const Json& value, const KeyPath& path);
 // An account class: a number or a text "0x20804000".
 std::uint32_t ReadAccountClass(const Json& value, const KeyPath& path);
 // A UTF-8 text converted to CP932, at most maxBytes bytes after conversion.

@@ -86,6 +86,25 @@ TEST_F(ConditionsDialogTest, RememberedJournalRunOffersItsMonthsAndPath) {
     EXPECT_EQ(controls["1008"]["text"], "C:\\rem/a.xml");
 }
 
+// The path edit holds 255 bytes: a longer remembered path would be cut to another file name.
+TEST_F(ConditionsDialogTest, RememberedPathLongerThanTheEditHoldsGivesWayToTheDefault) {
+    const struct {
+        std::size_t length;
+        bool offered;
+    } cases[] = {{255, true}, {256, false}, {300, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.length);
+        const std::string path = "C:\\" + std::string(c.length - 9, 'a') + "\\a.xml";
+        ASSERT_EQ(path.size(), c.length);
+        PutFile(kSettingsFile, "yamada/1/2:0/5/8/" + path + "\n");
+        Run("");
+        const auto controls = Opened();
+        EXPECT_EQ(controls["1008"]["text"], c.offered ? path : "C:\\TxLink\\Export\\*.xml");
+        EXPECT_EQ(controls["1014"]["text"], "5");  // the remembered months still count
+        Restart();
+    }
+}
+
 TEST_F(ConditionsDialogTest, RememberedSavedReturnShowsItsMonthsAndOffersTheFiscalYearOnSwitching) {
     PutFile(kSettingsFile, "yamada/1/2:1/5/8/C:\\rem\\a.xml\n");
     Run("click 1029\n");

@@ -49,6 +49,7 @@ TEST_F(DestinationCheckTest, EachPathStepShowsItsWarningAndSelectsThePath) {
         {"C:\\out\\a:b.xml", kForbidden},
         {"\\\\srv\\pub\\\\a.xml", kForbidden},
         {"\\\\srv\\pub\\a|b.xml", kForbidden},
+        {"C:\\out\\a\tb.xml", kForbidden},
         {"1:\\out\\a.xml", kDrive},
         {"D:\\a.xml", kDrive},
         {"\\\\srv\\pub", kDrive},
@@ -153,6 +154,20 @@ TEST_F(DriveTest, TrailBytesAreNeitherSeparatorsNorForbiddenCharacters) {
     EXPECT_EQ(FindPathFault("C:\\表ソ\\表"), PathFault::None);
     EXPECT_EQ(FindPathFault("C:\\表\\\\ソ.xml"), PathFault::ForbiddenCharacter);
     EXPECT_EQ(FindPathFault("C:\\out\\表\\"), PathFault::NoFileName);
+}
+
+// A control character or half a character at the end can never be part of a file name.
+TEST_F(DriveTest, ControlCharactersAndALoneLeadByteAreForbidden) {
+    StartHost();
+    for (const std::string path : {"C:\\out\\a\r.xml", "C:\\out\\a.xml\n", "C:\\out\\\ta.xml",
+                                   "C:\\out\\a\x01.xml", "C:\\out\\a\x1F.xml", "\\\\srv\\pub\\a\x1B.xml",
+                                   "C:\\out\\a.xml\x81", "C:\\out\\\x81\n.xml", "C:\\out\\表\xE0"}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(FindPathFault(path), PathFault::ForbiddenCharacter);
+    }
+    // A lead byte with its trail byte, and half-width katakana (single bytes), are characters.
+    EXPECT_EQ(FindPathFault("C:\\out\\a.xml表"), PathFault::None);
+    EXPECT_EQ(FindPathFault("C:\\out\\ｱｲ"), PathFault::None);
 }
 
 }  // namespace

@@ -25,6 +25,10 @@ TEST(PathText, TrailingBackslashIsAddedOnlyWhereItIsMissingAndFits) {
 
     std::string empty;
     EXPECT_FALSE(EnsureTrailingBackslash(empty, 261));
+    // A backslash after a lone lead byte would become its trail byte: another name.
+    std::string halfCharacter = "C:\\out\x81";
+    EXPECT_FALSE(EnsureTrailingBackslash(halfCharacter, 261));
+    EXPECT_EQ(halfCharacter, "C:\\out\x81");
     std::string full(259, 'a');
     EXPECT_TRUE(EnsureTrailingBackslash(full, 261));
     std::string tooLong(260, 'a');

@@ -156,6 +156,39 @@ TEST(BooksLoaderTest, SavedReturnFiguresLandInTheirFields) {
     EXPECT_EQ(+info->refund.amounts[15], Yen(16));
 }
 
+// The saved return's dates are stored data: served as given, however odd; only their form is checked.
+TEST(BooksLoaderTest, SavedReturnDatesAreServedAsStored) {
+    struct Case {
+        const char* members;
+        std::int32_t periodFirst, periodLast, rangeFirst, rangeLast;
+    };
+    const Case cases[] = {
+        {R"("period": [20240400, 20250300], "range": [20250331, 20240401])", 20240400, 20250300, 20250331, 20240401},
+        {R"("period": [0, 20250331])", 0, 20250331, 0, 0},
+        {R"("range": [20240000, 0])", 0, 0, 20240000, 0},
+    };
+    for (const Case& c : cases) {
+        Load(DataSetBooks(std::string(R"(, "savedReturn": {)") + c.members + "}"));
+        ClSaveTaxShiryo saved;
+        ASSERT_EQ(saved.SetCurDataID("D1"), 0);
+        ASSERT_EQ(saved.RefreshCache(), 0);
+        std::vector<unsigned char> area(kSaveTaxInfoAreaSize, 0);
+        auto* info = reinterpret_cast<StSaveTaxInfo*>(area.data());
+        ASSERT_EQ(saved.GetTaxSaveInfo(info), 0) << c.members;
+        EXPECT_EQ(+info->periodFirst, c.periodFirst) << c.members;
+        EXPECT_EQ(+info->periodLast, c.periodLast) << c.members;
+        EXPECT_EQ(+info->rangeFirst, c.rangeFirst) << c.members;
+        EXPECT_EQ(+info->rangeLast, c.rangeLast) << c.members;
+    }
+    EXPECT_EQ(ErrorOf(DataSetBooks(R"(, "savedReturn": {"range": [20240401, 100000000]})")),
+              "books text: dataSets[0].savedReturn.range[1]: integer out of range 0..99991231: 100000000");
+    EXPECT_EQ(ErrorOf(DataSetBooks(R"(, "savedReturn": {"period": [20240401]})")),
+              "books text: dataSets[0].savedReturn.period: expected [first, last]");
+    // The books' own period stays a calendar fact.
+    EXPECT_EQ(ErrorOf(R"({"dataSets": [{"id": "D1", "period": [20250331, 20240401]}]})"),
+              "books text: dataSets[0].period: the first day is after the last day");
+}
+
 // The sample books of samples/ and the fixtures load.
 TEST(BooksLoaderTest, SampleBooksLoad) {
     for (const char* file : {"samples/corporation.json", "samples/individual.json", "samples/simplified.json",

@@ -44,6 +44,30 @@ TEST_F(SupportInfoReaderTest, ReadsBothValuesOfAnOrdinaryFile) {
     EXPECT_TRUE(Events("msgbox").empty());
 }
 
+// A lead byte cut off by a line's end neither joins the next line nor stays as half a character.
+TEST_F(SupportInfoReaderTest, ALoneLeadByteBeforeALineEndStaysOnItsLine) {
+    const struct {
+        std::string file;
+        std::string name;
+    } cases[] = {
+        {"[=製品名=]Alto\x81\r\n[=製品ﾊﾞｰｼﾞｮﾝ=]21.00.05\r\n", "Alto"},
+        {"[=製品名=]Alto\x81\x1A[=製品ﾊﾞｰｼﾞｮﾝ=]21.00.05\r\n", "Alto"},
+        {"[=製品名=]Alto表\xE0", "Alto表"},
+        // A multi-line field on the name's line keeps its own line ends, not the name.
+        {"[=製品名=]Alto [=お問い合わせ内容=]a\r\nb\r\n[=製品ﾊﾞｰｼﾞｮﾝ=]21.00.05\r\n", "Alto [=お問い合わせ内容=]a"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteSupportInfo(c.file);
+        Start();
+        SupportInfoReader reader(nullptr);
+        EXPECT_EQ(reader.ProductName(), c.name);
+        if (c.file.find("\r\n[=") != std::string::npos) {
+            EXPECT_EQ(reader.ProductVersion(), "21.00.05");
+        }
+    }
+}
+
 TEST_F(SupportInfoReaderTest, MissingFileOrMarkerGivesEmptyValues) {
     Start();
     SupportInfoReader absent(nullptr);

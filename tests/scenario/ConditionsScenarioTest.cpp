@@ -88,6 +88,24 @@ TEST_F(ConditionsScenario, EachDestinationMessageKeepsTheDialogOpen) {
     }
 }
 
+// Paths that no file can have reach the dialog from outside: a settings file saved with CR LF
+// remembers a path ending in CR, a calling program may prescribe one with a TAB.
+TEST_F(ConditionsScenario, PathsWithControlCharactersAreRefusedAtOnce) {
+    const std::string forbidden = Utf8(u8"データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。");
+    fs::create_directories(folder_ + "/c/Out");
+    Put(kSettingsFile, "yamada/1/2:0/4/3/C:\\Out\\a.xml\r\n");
+    const ProgramRun remembered = Run("click 1005\n");
+    EXPECT_EQ(remembered.exitStatus, 1) << remembered.stderrText;
+    EXPECT_EQ(remembered.MessageTexts(), (std::vector<std::string>{forbidden, kCancelled}));
+
+    const ProgramRun fixed = Run("click 1005\n", {kLaunchedByParent + "C:\\Out\\a\tb.xml"});
+    EXPECT_EQ(fixed.exitStatus, 1) << fixed.stderrText;
+    ASSERT_FALSE(fixed.MessageTexts().empty());
+    EXPECT_EQ(fixed.MessageTexts().front(), forbidden);
+    EXPECT_TRUE(fs::is_empty(folder_ + "/c/Out"));
+    EXPECT_EQ(Content(kSettingsFile), "yamada/1/2:0/4/3/C:\\Out\\a.xml\r\n");
+}
+
 TEST_F(ConditionsScenario, FolderChainFailingAtTheThirdLevelIsUndone) {
     fs::create_directories(folder_ + "/c/Out");
     const ProgramRun run = Run("text 1008 C:\\Out\\Two\\Three\\a.xml\nclick 1005\nanswer yes\n", {}, "mkdir-fail=Three");
