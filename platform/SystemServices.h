@@ -14,6 +14,9 @@ std::string GetCurrentDirectory();  // empty when it cannot be read
 BOOL SetCurrentDirectory(const std::string& path);
 std::string GetTempPath();  // ends in a backslash
 
+// The process.
+DWORD GetCurrentProcessId();
+
 // Initialisation files: section and key compare case-insensitively, the value is trimmed of
 // blanks; defaultValue when the file, section or key is absent (an empty value is not absent).
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
