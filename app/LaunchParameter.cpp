@@ -43,6 +43,9 @@ bool ParseLaunchParameter(const std::string& commandLine, RunState& state) {
     std::string_view field;
     if (!TakeField(text, pos, field)) return false;
     state.parentWindow = reinterpret_cast<HWND>(static_cast<std::intptr_t>(ToLong(field)));
+    // A window of 0 (an empty or non-numeric field) is no window to disable or notify, and a
+    // parameter without a caller lends the run none of its other fields.
+    if (state.parentWindow == nullptr) return false;
     if (!TakeField(text, pos, field)) return false;
     state.notifyMessage = ToLong(field);
     if (!TakeField(text, pos, field)) return false;

@@ -1,5 +1,6 @@
 // The launch parameter: "window,message,functionId,fixed output path". Only a parameter with
-// all three commas names a calling window; fields read before a missing comma are kept.
+// all three commas and a window other than 0 names a calling window; fields read before a
+// missing comma are kept, and after a window of 0 nothing more is read.
 #pragma once
 
 #include "app/RunState.h"

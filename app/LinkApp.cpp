@@ -71,13 +71,19 @@ BOOL LinkApp::InitInstance() {
         finished = Connect() && CheckEnvironmentAndLink() && AskConditions() &&
                    (method_ == static_cast<int>(AggregationMethod::SavedReturn) ? RunSavedReturnMethod()
                                                                                : RunJournalMethod());
+        if (finished) Finish();
     } catch (const AmountOverflow&) {
         // Nothing in the aggregation catches an overflow: the run ends here as a failure.
         HWND owner = progress_ ? progress_->GetSafeHwnd() : nullptr;
         platform::MessageBox(owner, kOverflowMessage, kCaption, MB_OK | MB_ICONWARNING);
         state_.SetExit(RunExit::Failed);
+    } catch (...) {
+        // Whatever else leaves the run ends the process (the host world's own errors): the
+        // dialogs and the rule objects they hold go now, while the core that made them still
+        // exists, and not in the static teardown after it.
+        EndRun();
+        throw;
     }
-    if (finished) Finish();
     EndRun();
     return finished ? TRUE : FALSE;
 }
@@ -98,7 +104,7 @@ bool LinkApp::Connect() {
 void LinkApp::ReadLaunchParameter() {
     if (!ParseLaunchParameter(m_lpCmdLine, state_)) return;
     state_.launchedByParent = 1;
-    state_.parentWindowObject = CWnd::FromHandle(state_.parentWindow);
+    state_.parentWindowObject = CWnd::FromHandle(state_.parentWindow);  // never null: the window is not 0
     state_.parentWindowObject->EnableWindow(FALSE);
     ClAccConnect::Inst()->m_hWnd = state_.parentWindow;
 }

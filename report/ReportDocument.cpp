@@ -3,6 +3,7 @@
 #include "platform/CFile.h"
 #include "platform/SystemServices.h"
 #include "report/DataWriters.h"
+#include "report/ReportFile.h"
 #include "report/ReportSection.h"
 #include "report/SystemSection.h"
 
@@ -24,35 +25,40 @@ bool GoOnAfter(const ReportRequest& request, const char* question) {
 
 int WriteReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet,
                 ReportMethod method, const DataSectionFunction& writeData) {
+    // The report goes to a successor of the destination; the destination changes only when
+    // the whole report is there, and a failed report is removed, also by an exception.
+    ReportFile target(request.outputPath);
     CFile file;
     XmlReportWriter writer;
     std::string line;
     // Results not tested: a file that cannot be made shows itself as failed sections.
-    writer.OpenFile(&file, request.outputPath);
+    if (target.Claim()) writer.OpenFile(&file, target.SuccessorPath());
     writer.WriteRaw(kDeclaration);
     writer.OpenElement(line, ReportCatalogue::kReport, ReportSection::kRootDepth);
 
     // A failed section asks whether to go on; No makes it the last one.
     bool everySectionWritten = true;
+    bool stoppedByUser = false;
     const auto passed = [&](int written, const char* question) {
         if (written) return true;
         everySectionWritten = false;
-        return GoOnAfter(request, question);
+        stoppedByUser = !GoOnAfter(request, question);
+        return !stoppedByUser;
     };
-    const bool goOn = passed(WriteSystemSection(writer, line, request), kSystemFailed) &&
-                      passed(WriteBasicSection(writer, line, dataSet, figures, method), kBasicFailed) &&
-                      passed(writeData(writer, line), kDataFailed);
-    // Stopped or finished, the report ends with the end tag of REPORT and the file is kept;
-    // after a failed write the file is already closed and the end tag is lost with it.
+    if (passed(WriteSystemSection(writer, line, request), kSystemFailed) &&
+        passed(WriteBasicSection(writer, line, dataSet, figures, method), kBasicFailed)) {
+        passed(writeData(writer, line), kDataFailed);
+    }
+    // Stopped or finished, the report ends with the end tag of REPORT; after a failed write the
+    // file is already closed and the end tag is lost with it.
     const int ended = writer.CloseElement(line, ReportCatalogue::kReport, ReportSection::kRootDepth);
     writer.CloseFile();
-    // Sections all written but no end tag is an incomplete file as well: never a finished run,
-    // and the user is told so, since no section question came before.
-    if (everySectionWritten && !ended) {
-        platform::MessageBox(request.owner, kEndLost, kCaption, MB_OK | MB_ICONWARNING);
-        return 0;
-    }
-    return goOn ? 1 : 0;
+    if (everySectionWritten && ended && target.Commit()) return 1;
+    target.Discard();
+    // After a No the user chose to stop; otherwise (Yes answers, a lost end tag, a file that
+    // could not take the destination's place) nothing has yet said that no report was made.
+    if (!stoppedByUser) platform::MessageBox(request.owner, kEndLost, kCaption, MB_OK | MB_ICONWARNING);
+    return 0;
 }
 
 int WriteJournalReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet,

@@ -12,9 +12,10 @@
 #include <functional>
 #include <string>
 
-// 1 when the sequence ran to its end (also after failures passed over with Yes); 0 when the
-// user stopped it with No, which leaves the file closed with the end tag of REPORT. The
-// caller records the failed run.
+// 1 when the whole report took the destination's place; 0 when any section failed (passed
+// over with Yes or stopped with No), the end tag was lost or the destination could not be
+// replaced: the destination then holds what it held before, the user has been warned, and
+// the caller records the failed run.
 int WriteJournalReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet,
                        const StSHOHIZEIINFO& settings);
 int WriteSavedReturnReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet);

@@ -24,8 +24,15 @@ std::string Name(std::string_view value, std::string_view entry) {
     return *name;
 }
 
+// A final '*' matches any rest of the name, so that names that hold a process id can be hit.
+bool Matches(std::string_view pattern, std::string_view name) {
+    if (!pattern.ends_with('*')) return MbcsText::EqualNoCase(pattern, name);
+    pattern.remove_suffix(1);
+    return MbcsText::EqualNoCase(pattern, MbcsText::CutAt(name, pattern.size()));
+}
+
 bool Named(const std::vector<std::string>& names, std::string_view name) {
-    return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return MbcsText::EqualNoCase(n, name); });
+    return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return Matches(n, name); });
 }
 
 }  // namespace
@@ -51,6 +58,8 @@ Faults Faults::Parse(std::string_view text) {
             faults.mkdirFail.push_back(Name(value, entry));
         } else if (key == "create-fail") {
             faults.createFail.push_back(Name(value, entry));
+        } else if (key == "replace-fail" && hasValue) {
+            faults.replaceFailNames.push_back(Name(value, entry));
         } else if ((key == "replace-fail" || key == "cwd-fail") && !hasValue) {
             (key == "replace-fail" ? faults.replaceFail : faults.cwdFail) = true;
         } else {
@@ -63,3 +72,7 @@ Faults Faults::Parse(std::string_view text) {
 bool Faults::RefusesFolder(std::string_view name) const { return Named(mkdirFail, name); }
 
 bool Faults::RefusesFile(std::string_view name) const { return Named(createFail, name); }
+
+bool Faults::RefusesReplace(std::string_view targetName) const {
+    return replaceFail || Named(replaceFailNames, targetName);
+}

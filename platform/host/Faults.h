@@ -3,7 +3,9 @@
 //                       the run past N (the transcript is not counted)
 //   mkdir-fail=NAME     a folder of that name (any case) cannot be created; may repeat
 //   create-fail=NAME    a file of that name cannot be created or opened for writing; may repeat
+//                       (in both, a NAME ending in '*' names every name that starts with the rest)
 //   replace-fail        ReplaceFile fails and leaves both files as they were
+//   replace-fail=NAME   only a ReplaceFile whose target is named NAME fails; may repeat
 //   cwd-fail            GetCurrentDirectory cannot read the current directory
 #pragma once
 
@@ -17,7 +19,8 @@ struct Faults {
     std::optional<std::uint64_t> writeFailAfter;
     std::vector<std::string> mkdirFail;   // CP932 names
     std::vector<std::string> createFail;  // CP932 names
-    bool replaceFail = false;
+    bool replaceFail = false;               // every replacement
+    std::vector<std::string> replaceFailNames;  // CP932 names of targets
     bool cwdFail = false;
 
     // An unknown or malformed entry throws WorldError naming it.
@@ -25,4 +28,5 @@ struct Faults {
 
     bool RefusesFolder(std::string_view name) const;
     bool RefusesFile(std::string_view name) const;
+    bool RefusesReplace(std::string_view targetName) const;
 };

@@ -100,8 +100,10 @@ BOOL DeleteFile(const std::string& path) {
 BOOL ReplaceFile(const std::string& replacement, const std::string& target) {
     HostWorld& world = World();
     std::optional<std::string> from = world.HostPath(replacement);
+    std::optional<WindowsPath> resolved = world.Resolve(target);
     std::optional<std::string> to = world.HostPath(target);
-    if (!from || !to || world.faults.replaceFail || HostIsFolder(*to)) return FALSE;
+    if (!from || !to || !resolved || resolved->names.empty()) return FALSE;
+    if (world.faults.RefusesReplace(resolved->names.back()) || HostIsFolder(*to)) return FALSE;
     return std::rename(from->c_str(), to->c_str()) == 0;  // one step: the old or the new content
 }
 

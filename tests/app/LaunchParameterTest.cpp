@@ -48,13 +48,22 @@ TEST(LaunchParameter, RestOfTheLineIsTheFixedPathWithCommasAndBlanks) {
 }
 
 TEST(LaunchParameter, NumbersAreReadAsTheRuntimeReadsThem) {
-    const Parsed p = Parse("abc, 42x,70000,");
+    const Parsed p = Parse("7abc, 42x,70000,");
     EXPECT_TRUE(p.parent);
-    EXPECT_EQ(Handle(p.state), 0);
+    EXPECT_EQ(Handle(p.state), 7);
     EXPECT_EQ(p.state.notifyMessage, 42);
     EXPECT_EQ(p.state.functionId, static_cast<std::int16_t>(70000));
     EXPECT_EQ(Parse("1,2,-3,").state.functionId, -3);
     EXPECT_EQ(Parse("99999999999,1,1,").state.parentWindow, reinterpret_cast<HWND>(std::intptr_t{2147483647}));
+}
+
+TEST(LaunchParameter, WindowOfZeroNamesNoCallerAndLendsNoField) {
+    for (const char* line : {",,,", ",,,,,,", "abc,def,ghi,", "0,32769,5,C:\\a.xml", " -0,1,2,", "+,1,2,"}) {
+        const Parsed p = Parse(line);
+        EXPECT_FALSE(p.parent) << line;
+        EXPECT_EQ(p.state.functionId, 1) << line;
+        EXPECT_EQ(p.state.fixedOutputPath, "") << line;
+    }
 }
 
 TEST(LaunchParameter, TooLongForItsBufferNamesNoCallerAndReadsNothing) {

@@ -1,6 +1,7 @@
 #include "platform/CFile.h"
 #include "platform/SystemServices.h"
 #include "platform/WorldError.h"
+#include "platform/host/Faults.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -98,11 +99,29 @@ TEST(HostFile, ReplaceAndDelete) {
 }
 
 TEST(HostFaults, UnknownEntriesAreWorldErrors) {
-    for (const char* faults : {"write-fail-after=x", "mkdir-fail", "replace-fail=1", "disk-full"}) {
+    for (const char* faults : {"write-fail-after=x", "mkdir-fail", "cwd-fail=1", "replace-fail=", "disk-full"}) {
         HostConfig config;
         config.drives = "";
         config.faults = faults;
         EXPECT_THROW(HostSession::Start(config), WorldError) << faults;
         HostSession::Stop();
     }
+}
+
+TEST(HostFaults, NameEndingInAStarNamesEveryNameThatStartsWithTheRest) {
+    const Faults faults = Faults::Parse("create-fail=Report.XML.*,mkdir-fail=out*");
+    for (const char* name : {"report.xml.1234.tmp", "REPORT.XML.", "report.xml.*"}) EXPECT_TRUE(faults.RefusesFile(name)) << name;
+    for (const char* name : {"report.xml", "report.xm", "areport.xml.1"}) EXPECT_FALSE(faults.RefusesFile(name)) << name;
+    EXPECT_TRUE(faults.RefusesFolder("Outbox"));
+    EXPECT_FALSE(faults.RefusesFolder("ou"));
+    EXPECT_FALSE(Faults::Parse("create-fail=a*b").RefusesFile("axb"));  // only a final star is a wildcard
+}
+
+TEST(HostFaults, ReplaceFailsForEveryTargetOrForTheNamedOnes) {
+    const Faults named = Faults::Parse("replace-fail=report.xml,replace-fail=*.env");
+    EXPECT_TRUE(named.RefusesReplace("REPORT.xml"));
+    EXPECT_FALSE(named.RefusesReplace("report.xml.1.tmp"));
+    EXPECT_FALSE(named.RefusesReplace("TxLinkAlto.env"));  // the star is no wildcard at the start
+    EXPECT_TRUE(Faults::Parse("replace-fail").RefusesReplace("anything"));
+    EXPECT_FALSE(Faults().RefusesReplace("anything"));
 }

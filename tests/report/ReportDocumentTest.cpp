@@ -1,8 +1,12 @@
 // The report sequence in-process: the whole file byte for byte against lines built here from
-// the rules, and the ends that whole programs cannot reach yet (a DATA writer failing on its
-// own) or that are this sequence's own (the lost end tag). Write failures section by section
-// are driven through whole programs in the report scenarios.
+// the rules, the ends that whole programs cannot reach yet (a DATA writer failing on its own)
+// or that are this sequence's own (the lost end tag), and how the file takes the
+// destination's place. Write failures section by section are driven through whole programs in
+// the report scenarios and the fault sweep.
 #include "report/ReportDocument.h"
+
+#include "platform/CFile.h"
+#include "platform/SystemServices.h"
 
 #include "tests/support/HostFixture.h"
 #include "tests/support/ProgramRunner.h"
@@ -10,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -19,6 +25,9 @@
 namespace {
 
 const std::string kDataQuestion = Utf8(u8"連動情報の出力に失敗しました。\n\n出力を続けますか？");
+const std::string kSystemQuestion = Utf8(u8"システム情報の出力に失敗しました。\n\n出力を続けますか？");
+const std::string kBasicQuestion = Utf8(u8"基本情報の出力に失敗しました。\n\n出力を続けますか？");
+const std::string kNotFinished = Utf8(u8"連動情報ファイルの出力を完了できませんでした。\n\nアプリケーションを終了します。");
 
 std::string Tabs(int depth) { return std::string(static_cast<std::size_t>(depth), '\t'); }
 std::string Start(int depth, const std::string& name) { return Tabs(depth) + "<" + name + ">\r\n"; }
@@ -78,10 +87,21 @@ protected:
         std::ifstream in(folder_ + "/c/out.xml", std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    std::vector<std::string> Questions() {
+    bool HasReport() const { return std::filesystem::exists(folder_ + "/c/out.xml"); }
+    void PutReport(const std::string& bytes) const { std::ofstream(folder_ + "/c/out.xml", std::ios::binary) << bytes; }
+    // Every file of drive C:, so that a successor left behind shows.
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_ + "/c")) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
+    }
+    // The texts of the message boxes: the questions (Yes/No) and the closing warning (OK).
+    std::vector<std::string> Messages() {
         std::vector<std::string> texts;
         for (const auto& box : Events("msgbox")) {
-            EXPECT_EQ(box["buttons"], "yesno");
+            EXPECT_EQ(box["buttons"], box["text"] == kNotFinished ? "ok" : "yesno");
             EXPECT_EQ(box["icon"], "warning");
             EXPECT_EQ(box["caption"], Utf8(u8"消費税"));
             texts.push_back(box["text"]);
@@ -113,27 +133,98 @@ TEST_F(ReportDocumentTest, JournalReportByteForByte) {
     Begin();
     EXPECT_EQ(Write(), 1);
     EXPECT_EQ(Report(), kWholeJournalReport);
-    EXPECT_TRUE(Questions().empty());
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Files(), std::vector<std::string>{"out.xml"});
 }
 
-TEST_F(ReportDocumentTest, DataFailingWithoutFileErrorStillEndsTheReport) {
+TEST_F(ReportDocumentTest, DataFailingWithoutFileErrorIsNeverAFinishedReport) {
     for (const std::string answer : {"yes", "no"}) {
         Begin("answer " + answer + "\n");
-        EXPECT_EQ(Write(FailingData), answer == "yes" ? 1 : 0);
-        EXPECT_EQ(Report(), kHead + System("-7", "帳簿星２１ Alto", "21.00.0X") + kJournalBasic + Start(1, "DATA") +
-                                kTail);
-        EXPECT_EQ(Questions(), std::vector<std::string>{kDataQuestion});
+        EXPECT_EQ(Write(FailingData), 0) << answer;
+        EXPECT_FALSE(HasReport()) << answer;
+        const std::vector<std::string> afterYes{kDataQuestion, kNotFinished};
+        const std::vector<std::string> afterNo{kDataQuestion};  // the user's own stop needs no warning
+        EXPECT_EQ(Messages(), answer == "yes" ? afterYes : afterNo) << answer;
+        EXPECT_TRUE(Files().empty()) << answer;
     }
 }
 
 TEST_F(ReportDocumentTest, LostEndTagIsAFailureWithAWarningInsteadOfAQuestion) {
     Begin("", "write-fail-after=" + std::to_string(kWholeJournalReport.size() - 1));
     EXPECT_EQ(Write(), 0);
-    EXPECT_EQ(Report(), kWholeJournalReport.substr(0, kWholeJournalReport.size() - kTail.size()));
-    const auto boxes = Events("msgbox");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes.front()["buttons"], "ok");
-    EXPECT_EQ(boxes.front()["text"], Utf8(u8"連動情報ファイルの出力を完了できませんでした。\n\nアプリケーションを終了します。"));
+    EXPECT_FALSE(HasReport());
+    EXPECT_EQ(Messages(), std::vector<std::string>{kNotFinished});
+}
+
+// What the destination holds after a run: the new report only when it is whole; otherwise
+// what it held before, an older report or nothing. No successor stays either way.
+TEST_F(ReportDocumentTest, DestinationChangesOnlyForAWholeReport) {
+    const std::string older = "older report\r\n";
+    struct Case {
+        const char* faults;
+        const char* script;
+        bool olderThere;
+        int written;
+    };
+    const Case cases[] = {
+        {"", "", true, 1},
+        {"write-fail-after=60", "answer no\n", true, 0},
+        {"write-fail-after=60", "answer yes\nanswer yes\nanswer yes\n", true, 0},
+        {"write-fail-after=60", "answer yes\nanswer yes\nanswer yes\n", false, 0},
+        {"replace-fail", "", true, 0},
+        {"replace-fail", "", false, 0},
+        {"create-fail=out.xml.*", "answer no\n", true, 0},
+        {"create-fail=out.xml.*", "answer no\n", false, 0},
+        {"create-fail=out.xml", "answer no\n", true, 0},
+    };
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.faults) + (c.olderThere ? " over an older report" : "");
+        std::filesystem::remove(folder_ + "/c/out.xml");
+        if (c.olderThere) PutReport(older);
+        Begin(c.script, c.faults);
+        EXPECT_EQ(Write(), c.written) << what;
+        if (c.written) EXPECT_EQ(Report(), kWholeJournalReport) << what;
+        else if (c.olderThere) EXPECT_EQ(Report(), older) << what;
+        else EXPECT_FALSE(HasReport()) << what;
+        EXPECT_EQ(Files().size(), HasReport() ? 1u : 0u) << what;
+        const std::vector<std::string> messages = Messages();
+        if (c.written) EXPECT_TRUE(messages.empty()) << what;
+        else EXPECT_EQ(messages.empty() ? "" : messages.back(), kNotFinished) << what;
+    }
+}
+
+// A destination that another program holds open refuses the report as a file that cannot be
+// created does, and is left as it was.
+TEST_F(ReportDocumentTest, DestinationHeldElsewhereRefusesTheReport) {
+    PutReport("held\r\n");
+    Begin("answer yes\nanswer yes\nanswer yes\n");
+    CFile other;
+    ASSERT_TRUE(other.Open("C:\\out.xml", CFile::modeRead | CFile::shareExclusive | CFile::typeBinary));
+    EXPECT_EQ(Write(), 0);
+    other.Close();
+    EXPECT_EQ(Report(), "held\r\n");
+    EXPECT_EQ(Messages(), (std::vector<std::string>{kSystemQuestion, kBasicQuestion, kDataQuestion, kNotFinished}));
+    EXPECT_EQ(Files(), std::vector<std::string>{"out.xml"});
+}
+
+// While the report is written, the destination is held: another exclusive open fails, and the
+// successor is named after the destination and the process.
+TEST_F(ReportDocumentTest, DestinationIsHeldWhileTheSuccessorIsWritten) {
+    Begin();
+    bool heldMeanwhile = false;
+    std::vector<std::string> filesMeanwhile;
+    const auto probe = [&](XmlReportWriter& writer, std::string& line) {
+        CFile other;
+        heldMeanwhile = !other.Open("C:\\out.xml", CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary);
+        filesMeanwhile = Files();
+        return WholeData(writer, line);
+    };
+    EXPECT_EQ(Write(probe), 1);
+    EXPECT_TRUE(heldMeanwhile);
+    std::sort(filesMeanwhile.begin(), filesMeanwhile.end());
+    EXPECT_EQ(filesMeanwhile,
+              (std::vector<std::string>{"out.xml", "out.xml." + std::to_string(platform::GetCurrentProcessId()) + ".tmp"}));
+    EXPECT_EQ(Report(), kWholeJournalReport);
 }
 
 }  // namespace

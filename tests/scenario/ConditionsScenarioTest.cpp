@@ -212,7 +212,7 @@ TEST_F(ConditionsScenario, RunOfACallingProgramKeepsTheRememberedPath) {
 TEST_F(ConditionsScenario, InterruptedRewriteLeavesEveryEntry) {
     const std::string old = "suzuki/1/2:1/7/9/C:\\s.xml\nyamada/1/2:0/5/6/C:\\old.xml\n";
     Put(kSettingsFile, old);
-    const ProgramRun run = Run("text 1008 C:\\a.xml\nkey F12\n", {}, "replace-fail");
+    const ProgramRun run = Run("text 1008 C:\\a.xml\nkey F12\n", {}, "replace-fail=TxLinkAlto.env");
     EXPECT_EQ(run.exitStatus, 0) << run.stderrText;  // the write fails silently
     EXPECT_EQ(run.MessageTexts().back(), kFinished);
     EXPECT_EQ(Content(kSettingsFile), old);
