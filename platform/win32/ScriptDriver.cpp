@@ -65,6 +65,28 @@ void HoldModifiers(const ScriptAction& action) {
     World().releaseModifiers = true;
 }
 
+// A click: the focus to the button, an automatic radio button checked in its group, and the
+// notification the button sends, posted into the loop.
+void Click(HWND dialog, HWND button, const ControlResource& clicked) {
+    ::SetFocus(button);
+    if (clicked.kind == ControlKind::RadioButton) {
+        const auto controls = World().DialogObject(dialog)->Resource().controls;
+        std::size_t start = 0;
+        std::size_t index = 0;
+        while (&controls[index] != &clicked) {
+            if (controls[index].style & WS_GROUP) start = index;
+            ++index;
+        }
+        if (clicked.style & WS_GROUP) start = index;
+        for (std::size_t at = start; at < controls.size(); ++at) {
+            if (at > index && (controls[at].style & WS_GROUP)) break;
+            if (controls[at].kind == ControlKind::RadioButton)
+                ::CheckDlgButton(dialog, controls[at].id, at == index ? BST_CHECKED : BST_UNCHECKED);
+        }
+    }
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(clicked.id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
 void Perform(HWND dialog, const ScriptAction& action) {
     const ControlResource* resource = nullptr;
     switch (action.kind) {
@@ -79,7 +101,7 @@ void Perform(HWND dialog, const ScriptAction& action) {
             const HWND button = Target(dialog, action, resource);
             if (resource->kind != ControlKind::PushButton && resource->kind != ControlKind::RadioButton)
                 ScriptError(action, "control " + std::to_string(action.control) + " is no button");
-            ::PostMessageW(button, BM_CLICK, 0, 0);
+            Click(dialog, button, *resource);
             return;
         }
         case ScriptAction::Kind::Key: {

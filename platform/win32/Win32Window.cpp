@@ -12,15 +12,17 @@ std::uintptr_t Number(HWND hWnd) { return reinterpret_cast<std::uintptr_t>(hWnd)
 
 bool IsOurs(HWND hWnd) { return World().DialogOf(hWnd) != nullptr; }
 
-// Long loops without a message loop (the progress window) still answer the system, which
-// would otherwise take the program for hung; checked at most every 50 ms.
-void KeepResponding() {
+// The progress window asks for a repaint thousands of times a second, in a loop without a
+// message loop: painted at screen rate, and the system is told that the program still runs
+// (it would otherwise take it for hung).
+bool RepaintDue() {
     static DWORD last = 0;
     const DWORD now = ::GetTickCount();
-    if (now - last < 50) return;
+    if (now - last < 15) return false;
     last = now;
     MSG msg;
     ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    return true;
 }
 
 }  // namespace
@@ -84,13 +86,15 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
 
 BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
 
-// Paints what changed, the controls with it, at once.
+// Paints what changed, the controls with it.
 void CWnd::UpdateWindow() {
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    KeepResponding();
+    if (RepaintDue()) ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
+// The foreground window is already on top.
+void CWnd::BringWindowToTop() {
+    if (::GetForegroundWindow() != m_hWnd) ::BringWindowToTop(m_hWnd);
+}
 
 BOOL CWnd::SetForegroundWindow() { return platform::SetForegroundWindow(m_hWnd); }
 

@@ -19,7 +19,8 @@ CDialog* Win32World::DialogObject(HWND hwnd) const {
 HWND Win32World::DialogOf(HWND hwnd) const {
     if (!hwnd) return nullptr;
     if (dialogs.count(hwnd)) return hwnd;
-    const HWND parent = ::GetParent(hwnd);
+    // GetParent answers the owner of a popup (a message box owned by a dialog): children only.
+    const HWND parent = (::GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hwnd) : nullptr;
     return parent && dialogs.count(parent) ? parent : nullptr;
 }
 
