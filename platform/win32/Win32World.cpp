@@ -52,7 +52,11 @@ void Win32World::ReportFocus() {
     const ControlResource* control = dialog && dialog != focus
                                          ? FindControl(DialogObject(dialog)->Resource(), ::GetDlgCtrlID(focus))
                                          : nullptr;
-    if (!control) {
+    // The dialog manager also focuses a progress bar when a dialog has nothing else: a person
+    // cannot see that focus, and it is not reported.
+    const bool visible = control && (control->kind == ControlKind::Edit || control->kind == ControlKind::PushButton ||
+                                     control->kind == ControlKind::RadioButton);
+    if (!visible) {
         reportedFocus.reset();
         return;
     }
