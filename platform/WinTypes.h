@@ -4,6 +4,17 @@
 
 #include <cstdint>
 
+#ifdef _WIN32
+// The win32 backend: the types, constants and structures are Windows' own (and so are its
+// A/W function-name macros, consistently in every file, as in any Windows program).
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 struct HWND__;
 using HWND = HWND__*;
 using BOOL = int;
@@ -35,7 +46,6 @@ constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
-constexpr int IDC_STATIC = -1;
 
 // Messages and keys.
 constexpr UINT WM_KEYDOWN = 0x0100;
@@ -84,7 +94,6 @@ constexpr DWORD BS_PUSHBUTTON = 0x0000;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
 constexpr DWORD BS_GROUPBOX = 0x0007;
-constexpr DWORD PBS_SMOOTH = 0x0001;
 
 // Button check states.
 constexpr int BST_UNCHECKED = 0;
@@ -105,12 +114,26 @@ constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
 
+#endif  // _WIN32
+
+// Constants that windows.h leaves to the resource, common-control and common-dialog headers.
+#ifndef IDC_STATIC
+constexpr int IDC_STATIC = -1;
+#endif
+#ifndef PBS_SMOOTH
+constexpr DWORD PBS_SMOOTH = 0x0001;
+#endif
+
+#ifndef OFN_OVERWRITEPROMPT
 // Save-file dialog options.
 constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
 constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
 constexpr DWORD OFN_NOCHANGEDIR = 0x00000008;
 constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
 constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
+#endif
 
+#ifndef _WIN32
 // Locale mapping.
 constexpr DWORD LCMAP_FULLWIDTH = 0x00800000;
+#endif  // _WIN32

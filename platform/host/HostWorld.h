@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/host/DriveTable.h"
-#include "platform/host/Faults.h"
+#include "platform/script/Faults.h"
 #include "platform/host/WindowRegistry.h"
 #include "platform/script/Transcript.h"
 #include "platform/script/UiScript.h"

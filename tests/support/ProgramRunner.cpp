@@ -33,16 +33,28 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
+std::string Environment(const char* name, const char* fallback) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : fallback;
+}
+
+// The programs of another build run the same scenarios: TXLINK_PROGRAM_DIR is their folder,
+// TXLINK_PROGRAM_SUFFIX their file names' ending (".exe") and TXLINK_RUN_PREFIX a program
+// that runs them (scripts/wine-run). By default, this build's own programs run directly.
+std::string ProgramFile(const ProgramSetup& setup) {
+    return setup.program + Environment("TXLINK_PROGRAM_SUFFIX", "");
+}
+
 // The program where it was built, or a copy of it in its own folder below drive C:.
 std::string PlaceProgram(const ProgramSetup& setup, const std::string& folder) {
-    const std::string built = std::string(TXLINK_BINARY_DIR) + "/" + setup.program;
+    const std::string built = Environment("TXLINK_PROGRAM_DIR", TXLINK_BINARY_DIR) + "/" + ProgramFile(setup);
     if (setup.programFolder.empty()) return built;
     const bool hostPath = setup.programFolder.front() == '/';
     const std::string place = hostPath ? setup.programFolder : folder + "/c/" + setup.programFolder;
     fs::create_directories(place);
-    fs::copy_file(built, place + "/" + setup.program, fs::copy_options::overwrite_existing);
+    fs::copy_file(built, place + "/" + ProgramFile(setup), fs::copy_options::overwrite_existing);
     if (setup.zeimonDef != nullptr) WriteFile(place + "/ZeimonDef.ini", setup.zeimonDef);
-    return place + "/" + setup.program;
+    return place + "/" + ProgramFile(setup);
 }
 
 [[noreturn]] void ExecProgram(const ProgramSetup& setup, const std::string& folder, const std::string& binary) {
@@ -63,10 +75,13 @@ std::string PlaceProgram(const ProgramSetup& setup, const std::string& folder) {
     dup2(devNull, 0);
     const int err = open((folder + "/stderr.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(err, 2);
-    std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+    const std::string prefix = Environment("TXLINK_RUN_PREFIX", "");
+    std::vector<char*> argv;
+    if (!prefix.empty()) argv.push_back(const_cast<char*>(prefix.c_str()));
+    argv.push_back(const_cast<char*>(binary.c_str()));
     for (const std::string& arg : setup.args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    execv(binary.c_str(), argv.data());
+    execv(argv.front(), argv.data());
     _exit(127);
 }
 

@@ -1,4 +1,4 @@
-#include "platform/host/Faults.h"
+#include "platform/script/Faults.h"
 
 #include "platform/MbcsText.h"
 #include "platform/WorldError.h"

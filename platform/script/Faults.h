@@ -1,4 +1,4 @@
-// Faults injected into the host world for tests (TXLINK_FAULTS), a comma-separated list:
+// Faults injected into the platform services for tests (TXLINK_FAULTS), a comma-separated list:
 //   write-fail-after=N  CFile refuses, whole, every write that would take the bytes written in
 //                       the run past N (the transcript is not counted)
 //   mkdir-fail=NAME     a folder of that name (any case) cannot be created; may repeat

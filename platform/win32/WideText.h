@@ -1,0 +1,8 @@
+// The program's CP932 texts and the wide texts of the W functions, converted as code page 932.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+std::wstring Wide(std::string_view cp932);
+std::string Narrow(std::wstring_view wide);

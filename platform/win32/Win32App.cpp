@@ -1,0 +1,106 @@
+// The application object and the process entry of the win32 backend: without TXLINK_UI a
+// person drives the dialogs; with it the script does, unattended.
+#include "platform/CWinApp.h"
+#include "platform/WorldError.h"
+#include "platform/win32/Win32World.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+namespace {
+
+CWinApp* theApp = nullptr;
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The arguments joined with single spaces, as the command line after the program name.
+std::string CommandLine(int argc, char** argv) {
+    std::string line;
+    for (int i = 1; i < argc; ++i) line += (i > 1 ? " " : "") + std::string(argv[i]);
+    return line;
+}
+
+std::string ReadScript(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw WorldError("cannot read the UI script " + path);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// A program of the GUI subsystem writes to stderr only when it inherited one.
+bool HasStandardError() {
+    const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
+    return error && error != INVALID_HANDLE_VALUE;
+}
+
+int Run(int argc, char** argv) {
+    Win32World& world = World();
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS};
+    ::InitCommonControlsEx(&controls);
+    world.transcript.Open(Environment("TXLINK_TRANSCRIPT"), HasStandardError());
+    world.faults = Faults::Parse(Environment("TXLINK_FAULTS"));
+    if (const std::string script = Environment("TXLINK_UI"); !script.empty()) {
+        world.scripted = true;
+        world.script = UiScript::FromText(ReadScript(script));
+        StartScript();
+    }
+    InstallKeyFilter();
+    CWinApp* app = AfxGetApp();
+    if (!app) throw WorldError("the program has no application object");
+    app->m_lpCmdLine = CommandLine(argc, argv);
+    app->InitInstance();
+    const int code = app->ExitInstance();
+    if (const int unused = world.scripted ? world.script.UnusedLineCount() : 0)
+        std::cerr << "txlink: " << unused << " line(s) of the UI script were not used\n";
+    return code;
+}
+
+}  // namespace
+
+CWinApp::CWinApp() { theApp = this; }
+
+CWinApp::~CWinApp() {
+    if (theApp == this) theApp = nullptr;
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+int CWinApp::ExitInstance() { return 0; }
+
+CWinApp* AfxGetApp() { return theApp; }
+
+void AfxEnableControlContainer() {}
+
+void BeginWaitCursor() {
+    Win32World& world = World();
+    if (world.waitCursor++ == 0) world.cursorBeforeWait = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+}
+
+void EndWaitCursor() {
+    Win32World& world = World();
+    if (world.waitCursor == 0 || --world.waitCursor > 0) return;
+    ::SetCursor(world.cursorBeforeWait ? world.cursorBeforeWait : ::LoadCursorA(nullptr, IDC_ARROW));
+}
+
+int AfxWinMain(int argc, char** argv) {
+    int code = 3;
+    try {
+        code = Run(argc, argv);
+    } catch (const WorldError& error) {
+        std::cerr << "txlink: " << error.what() << "\n";
+    } catch (const std::exception& error) {
+        std::cerr << "txlink: the run ended with an exception: " << error.what() << "\n";
+    } catch (...) {
+        std::cerr << "txlink: the run ended with an unknown exception\n";
+    }
+    StopScript();
+    World().transcript.Exit(code);
+    World().transcript.Close();
+    return code;
+}

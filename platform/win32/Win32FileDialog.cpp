@@ -1,0 +1,98 @@
+// The save-file dialog: GetSaveFileNameW with the program's options. Under a script the CBT
+// hook types the scripted path into the dialog's name box and presses Save.
+#include "platform/CFileDialog.h"
+#include "platform/MbcsText.h"
+#include "platform/SystemServices.h"
+#include "platform/WorldError.h"
+#include "platform/win32/CommonDialog.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32World.h"
+
+
+namespace {
+
+// "Xml Files (*.xml)|*.xml||" as the dialog takes it: pairs separated by NULs.
+std::wstring DialogFilter(const std::string& filter) {
+    std::wstring wide = Wide(filter);
+    for (wchar_t& c : wide) {
+        if (c == L'|') c = L'\0';
+    }
+    return wide + L'\0';
+}
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = platform::GetFileAttributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = platform::GetFileAttributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = MbcsText::FindLast(path, '\\');
+    return slash == MbcsText::npos ? std::string() : path.substr(0, slash == 2 ? 3 : slash);
+}
+
+// What Windows' own dialog refuses and keeps itself open for (a save dialog under some
+// systems lets a missing file through even under OFN_FILEMUSTEXIST).
+bool Refused(const std::string& path, DWORD flags) {
+    if ((flags & OFN_FILEMUSTEXIST) && !IsFile(path)) return true;
+    return (flags & (OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST)) && !IsFolder(FolderOf(path));
+}
+
+}  // namespace
+
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName, DWORD dwFlags,
+                         const char* lpszFilter, CWnd* pParentWnd)
+    : open_(bOpenFileDialog),
+      defExt_(lpszDefExt ? lpszDefExt : ""),
+      fileName_(lpszFileName ? lpszFileName : ""),
+      filter_(lpszFilter ? lpszFilter : ""),
+      parent_(pParentWnd) {
+    m_ofn.Flags = dwFlags;
+}
+
+INT_PTR CFileDialog::DoModal() {
+    Win32World& world = World();
+    SaveDialogEvent event;
+    event.title = m_ofn.lpstrTitle ? m_ofn.lpstrTitle : (open_ ? "開く" : "名前を付けて保存");
+    event.filter = filter_;
+    event.defext = defExt_;
+    event.folder = m_ofn.lpstrInitialDir ? m_ofn.lpstrInitialDir : "";
+    event.file = fileName_;
+    event.flags = m_ofn.Flags;
+    world.ReportFocus();
+
+    FileDialogRequest request;
+    request.open = open_ != FALSE;
+    request.owner = parent_ && world.DialogOf(parent_->GetSafeHwnd()) ? parent_->GetSafeHwnd() : nullptr;
+    request.title = Wide(event.title);
+    request.filter = DialogFilter(filter_);
+    request.defExt = Wide(defExt_);
+    request.folder = Wide(event.folder);
+    request.file = Wide(fileName_);
+    request.flags = m_ofn.Flags;
+    for (;;) {
+        world.awaiting = Awaiting::SaveDialog;
+        world.awaitingText = event.title;
+        const std::optional<std::wstring> chosen = ShowFileDialog(request);
+        world.awaiting = Awaiting::Nothing;
+        world.systemDialog = nullptr;
+        world.Rethrow();
+        if (!chosen) {
+            world.transcript.SaveDialog(event);
+            return IDCANCEL;
+        }
+        const std::string path = Narrow(*chosen);
+        if (Refused(path, m_ofn.Flags)) {
+            event.refused.push_back(path);
+            continue;
+        }
+        pathName_ = path;
+        event.answer = path;
+        world.transcript.SaveDialog(event);
+        return IDOK;
+    }
+}

@@ -1,0 +1,39 @@
+// Tool tips: one tool-tip window per dialog, each tool a control that it watches itself.
+#include "platform/CToolTipCtrl.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32World.h"
+
+#include <commctrl.h>
+
+BOOL CToolTipCtrl::Create(CWnd* pParentWnd) {
+    Win32World& world = World();
+    const HWND dialog = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
+    if (!world.dialogs.count(dialog)) return FALSE;
+    if (!world.toolTips.count(dialog)) {
+        const HWND tip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog,
+                                           nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        if (!tip) return FALSE;
+        world.toolTips[dialog] = tip;
+    }
+    parent_ = pParentWnd;
+    return TRUE;
+}
+
+BOOL CToolTipCtrl::AddTool(CWnd* pWnd, const std::string& text) {
+    Win32World& world = World();
+    const HWND dialog = parent_ ? parent_->GetSafeHwnd() : nullptr;
+    const auto tip = world.toolTips.find(dialog);
+    const HWND control = pWnd ? pWnd->GetSafeHwnd() : nullptr;
+    if (tip == world.toolTips.end() || !control || ::GetParent(control) != dialog) return FALSE;
+    std::wstring wide = Wide(text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = dialog;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = wide.data();
+    if (!::SendMessageW(tip->second, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) return FALSE;
+    world.transcript.ToolTip(world.DialogId(dialog), ::GetDlgCtrlID(control), text);
+    return TRUE;
+}
