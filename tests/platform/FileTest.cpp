@@ -1,7 +1,7 @@
 #include "platform/CFile.h"
 #include "platform/SystemServices.h"
 #include "platform/WorldError.h"
-#include "platform/host/Faults.h"
+#include "platform/script/Faults.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
