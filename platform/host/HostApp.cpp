@@ -8,8 +8,6 @@
 
 namespace {
 
-CWinApp* theApp = nullptr;
-
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
@@ -24,20 +22,6 @@ std::string CommandLine(int argc, char** argv) {
 }
 
 }  // namespace
-
-CWinApp::CWinApp() { theApp = this; }
-
-CWinApp::~CWinApp() {
-    if (theApp == this) theApp = nullptr;
-}
-
-BOOL CWinApp::InitInstance() { return TRUE; }
-
-int CWinApp::ExitInstance() { return 0; }
-
-CWinApp* AfxGetApp() { return theApp; }
-
-void AfxEnableControlContainer() {}
 
 void BeginWaitCursor() { ++World().waitCursor; }
 

@@ -4,6 +4,7 @@
 #include "platform/WorldError.h"
 #include "platform/host/HostPrompt.h"
 #include "platform/host/HostWorld.h"
+#include "platform/script/ApplicationRun.h"
 
 #include <unistd.h>
 
@@ -79,23 +80,10 @@ void Start(const HostConfig& config) {
 void Stop() { Reset(World()); }
 
 int Run(const HostConfig& config, const std::string& commandLine) {
-    int code = 3;
-    try {
+    const int code = RunApplication(commandLine, [&config] {
         Start(config);
-        CWinApp* app = AfxGetApp();
-        if (!app) throw WorldError("the program has no application object");
-        app->m_lpCmdLine = commandLine;
-        app->InitInstance();
-        code = app->ExitInstance();
-        if (const int unused = World().script.UnusedLineCount())
-            std::cerr << "txlink: " << unused << " line(s) of the UI script were not used\n";
-    } catch (const WorldError& error) {
-        std::cerr << "txlink: " << error.what() << "\n";
-    } catch (const std::exception& error) {
-        std::cerr << "txlink: the run ended with an exception: " << error.what() << "\n";
-    } catch (...) {
-        std::cerr << "txlink: the run ended with an unknown exception\n";
-    }
+        return &World().script;
+    });
     World().transcript.Exit(code);
     Stop();
     return code;

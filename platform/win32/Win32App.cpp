@@ -2,18 +2,16 @@
 // person drives the dialogs; with it the script does, unattended.
 #include "platform/CWinApp.h"
 #include "platform/WorldError.h"
+#include "platform/script/ApplicationRun.h"
 #include "platform/win32/Win32World.h"
 
 #include <commctrl.h>
 
 #include <cstdlib>
 #include <fstream>
-#include <iostream>
 #include <iterator>
 
 namespace {
-
-CWinApp* theApp = nullptr;
 
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
@@ -39,7 +37,8 @@ bool HasStandardError() {
     return error && error != INVALID_HANDLE_VALUE;
 }
 
-int Run(int argc, char** argv) {
+// Prepares the real world for the run; answers the UI script, nullptr when a person drives.
+UiScript* SetUpWorld() {
     Win32World& world = World();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS};
     ::InitCommonControlsEx(&controls);
@@ -51,31 +50,10 @@ int Run(int argc, char** argv) {
         StartScript();
     }
     InstallKeyFilter();
-    CWinApp* app = AfxGetApp();
-    if (!app) throw WorldError("the program has no application object");
-    app->m_lpCmdLine = CommandLine(argc, argv);
-    app->InitInstance();
-    const int code = app->ExitInstance();
-    if (const int unused = world.scripted ? world.script.UnusedLineCount() : 0)
-        std::cerr << "txlink: " << unused << " line(s) of the UI script were not used\n";
-    return code;
+    return world.scripted ? &world.script : nullptr;
 }
 
 }  // namespace
-
-CWinApp::CWinApp() { theApp = this; }
-
-CWinApp::~CWinApp() {
-    if (theApp == this) theApp = nullptr;
-}
-
-BOOL CWinApp::InitInstance() { return TRUE; }
-
-int CWinApp::ExitInstance() { return 0; }
-
-CWinApp* AfxGetApp() { return theApp; }
-
-void AfxEnableControlContainer() {}
 
 void BeginWaitCursor() {
     Win32World& world = World();
@@ -89,16 +67,7 @@ void EndWaitCursor() {
 }
 
 int AfxWinMain(int argc, char** argv) {
-    int code = 3;
-    try {
-        code = Run(argc, argv);
-    } catch (const WorldError& error) {
-        std::cerr << "txlink: " << error.what() << "\n";
-    } catch (const std::exception& error) {
-        std::cerr << "txlink: the run ended with an exception: " << error.what() << "\n";
-    } catch (...) {
-        std::cerr << "txlink: the run ended with an unknown exception\n";
-    }
+    const int code = RunApplication(CommandLine(argc, argv), SetUpWorld);
     StopScript();
     World().transcript.Exit(code);
     World().transcript.Close();

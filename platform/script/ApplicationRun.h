@@ -1,0 +1,16 @@
+// One run of the application object, the same in every backend.
+#pragma once
+
+#include "platform/script/UiScript.h"
+
+#include <functional>
+#include <string>
+
+// Prepares the backend's world for the run (it may throw WorldError) and answers the UI script
+// that drives it, nullptr when a person does.
+using WorldSetUp = std::function<UiScript*()>;
+
+// Sets up the world, then runs InitInstance and ExitInstance with the command line; answers
+// ExitInstance's exit code. An exception that leaves the run ends it with status 3 and one
+// line on stderr; script lines that were never used are reported as a warning.
+int RunApplication(const std::string& commandLine, const WorldSetUp& setUp);
