@@ -7,19 +7,16 @@
 
 namespace {
 
-// The lines of the content, each with its LF when it has one.
+// The lines of the content, each with its LF when it has one. A line ends at its LF even when
+// a lone lead byte stands before it, so no line ever takes in the next one.
 std::vector<std::string_view> Lines(std::string_view content) {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t at = 0; at < content.size();) {
-        const std::size_t length = MbcsText::CharLength(content, at);
-        at += length;
-        if (length == 1 && content[at - 1] == '\n') {
-            lines.push_back(content.substr(start, at - start));
-            start = at;
-        }
+    for (std::size_t start = 0; start < content.size();) {
+        const std::size_t lineFeed = MbcsText::FindLineFeed(content, start);
+        const std::size_t next = lineFeed == MbcsText::npos ? content.size() : lineFeed + 1;
+        lines.push_back(content.substr(start, next - start));
+        start = next;
     }
-    if (start < content.size()) lines.push_back(content.substr(start));
     return lines;
 }
 
@@ -68,13 +65,9 @@ std::optional<RememberedConditions> ParseSettingsValue(std::string_view value) {
 std::string ReplaceSettingsLine(std::string_view content, std::string_view key, std::string_view line) {
     std::string result;
     result.reserve(content.size() + line.size() + 1);
-    bool replaced = false;
+    // Every line with the key goes, so that the next read finds the line written now.
     for (std::string_view existing : Lines(content)) {
-        if (!replaced && existing.starts_with(key)) {
-            replaced = true;
-            continue;
-        }
-        result += existing;
+        if (!existing.starts_with(key)) result += existing;
     }
     // A last line without its LF stays a line of its own.
     if (!result.empty() && !EndsWithLf(result)) result += '\n';

@@ -1,5 +1,6 @@
 // The text of the per-user settings file: one LF-terminated line per user and data set,
-// "USER/FIRST/DATANO:" followed by "METHOD/START/END/PATH"; the path may hold slashes.
+// "USER/FIRST/DATANO:" followed by "METHOD/START/END/PATH"; the path may hold slashes. A line
+// ends at its LF, whatever byte stands before it.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +29,6 @@ std::string FormatSettingsLine(const std::string& key, const RememberedCondition
 std::optional<std::string> FindSettingsValue(std::string_view content, std::string_view key);
 // The value split at its first three slashes; nullopt when it has fewer.
 std::optional<RememberedConditions> ParseSettingsValue(std::string_view value);
-// The content without the first line that begins with key, and line at its end. Every other
-// line keeps its bytes and its place; a last line without LF gets one before line is added.
+// The content without any line that begins with key, and line at its end. Every other line
+// keeps its bytes and its place; a last line without LF gets one before line is added.
 std::string ReplaceSettingsLine(std::string_view content, std::string_view key, std::string_view line);

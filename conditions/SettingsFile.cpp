@@ -9,8 +9,20 @@
 
 namespace {
 
-// The successor is written beside the file and then takes its place in one step.
-constexpr const char* kSuccessorSuffix = ".tmp";
+// A writer waits this long for another one to finish its rewrite: 40 tries 50 ms apart, about
+// two seconds, far longer than a rewrite takes.
+constexpr int kLockTries = 40;
+constexpr DWORD kLockRetryMilliseconds = 50;
+
+// The lock file beside the settings file ("TxLinkAlto.env.lock"), kept for good: removing it
+// would let a writer that opened it just before lock a name that no longer exists.
+std::string LockPath(const std::string& path) { return path + ".lock"; }
+
+// The successor is written beside the file and then takes its place in one step; each process
+// writes its own ("TxLinkAlto.env.1234.tmp").
+std::string SuccessorPath(const std::string& path) {
+    return path + "." + std::to_string(platform::GetCurrentProcessId()) + ".tmp";
+}
 
 // The whole file, however long.
 std::string ReadAll(CFile& file) {
@@ -24,6 +36,26 @@ bool IsFile(const std::string& path) {
     const DWORD attributes = platform::GetFileAttributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+// Holds the lock file open exclusively while it lives, so that one writer at a time reads,
+// changes and replaces the settings file; not held when the wait ran out.
+class RewriteLock {
+public:
+    explicit RewriteLock(const std::string& path) {
+        const std::string lockPath = LockPath(path);
+        for (int attempt = 1;; ++attempt) {
+            if (file_.Open(lockPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive | CFile::typeBinary))
+                return;
+            // A lock file that is not there could not be made: no writer holds it, none to wait for.
+            if (attempt == kLockTries || !IsFile(lockPath)) return;
+            platform::Sleep(kLockRetryMilliseconds);
+        }
+    }
+    bool Held() const { return file_.IsOpen(); }
+
+private:
+    CFile file_;
+};
 
 // Opens the file for writing as it stands, to learn that it may be written, and answers its
 // content; a missing file is created empty.
@@ -47,7 +79,7 @@ bool WriteWhole(const std::string& path, const std::string& content) {
 }
 
 bool ReplaceWith(const std::string& path, const std::string& content) {
-    const std::string successor = path + kSuccessorSuffix;
+    const std::string successor = SuccessorPath(path);
     if (WriteWhole(successor, content) && platform::ReplaceFile(successor, path)) return true;
     platform::DeleteFile(successor);
     return false;
@@ -77,6 +109,8 @@ BOOL SettingsFile::Write(const SettingsKey& key, const RememberedConditions& con
     if (!IsFolder(folder_) && !CreateFolderChain(folder_)) return FALSE;
 
     const std::string path = Path();
+    const RewriteLock lock(path);
+    if (!lock.Held()) return FALSE;
     const bool exists = platform::GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES;
     const std::optional<std::string> content = TakeForRewrite(path, exists);
     if (!content) return FALSE;

@@ -18,9 +18,10 @@ public:
     // slashes are missing.
     std::optional<RememberedConditions> Read(const SettingsKey& key) const;
 
-    // Replaces the key's entry (or adds one) as the file's last line; creates a missing folder
-    // without messages. The old file is replaced only by a complete successor, so a failure
-    // leaves it as it was. TRUE written, FALSE failed.
+    // Replaces the key's entries (or adds one) by one line at the file's end; creates a missing
+    // folder without messages. The old file is replaced only by a complete successor, so a
+    // failure leaves it as it was; writers of other processes wait for each other (a lock file
+    // beside the file), so none loses another's entry. TRUE written, FALSE failed.
     BOOL Write(const SettingsKey& key, const RememberedConditions& conditions) const;
 
     std::string Path() const { return folder_ + fileName_; }

@@ -80,4 +80,9 @@ std::string CutAt(std::string_view text, std::size_t maxBytes) {
     return std::string(text.substr(0, end));
 }
 
+std::size_t FindLineFeed(std::string_view text, std::size_t pos) {
+    // Every trail byte is 0x40 or above, so a byte 0x0A is an LF wherever it stands.
+    return text.find('\n', pos);
+}
+
 }  // namespace MbcsText

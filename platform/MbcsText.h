@@ -33,5 +33,8 @@ bool EqualNoCase(std::string_view a, std::string_view b);
 // At most maxBytes bytes of text; a double-byte character that the cut would split is
 // dropped whole.
 std::string CutAt(std::string_view text, std::size_t maxBytes);
+// First LF from pos on; npos when none. An LF is never part of a double-byte character: a lead
+// byte just before it stands alone, and the line ends at the LF all the same.
+std::size_t FindLineFeed(std::string_view text, std::size_t pos = 0);
 
 }  // namespace MbcsText

@@ -30,6 +30,10 @@ BOOL DeleteFile(const std::string& path);
 // afterwards target holds either its old or its new content, never a mixture.
 BOOL ReplaceFile(const std::string& replacement, const std::string& target);
 
+// Process.
+DWORD GetCurrentProcessId();
+void Sleep(DWORD milliseconds);
+
 // Text: CP932 classification and LCMapStringA under the system default locale. Answers the
 // number of bytes written to dest, or 0 when dest is too small.
 bool IsDBCSLeadByte(unsigned char byte);

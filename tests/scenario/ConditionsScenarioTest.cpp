@@ -198,7 +198,9 @@ TEST_F(ConditionsScenario, InterruptedRewriteLeavesEveryEntry) {
     EXPECT_EQ(run.exitStatus, 0) << run.stderrText;  // the write fails silently
     EXPECT_EQ(run.MessageTexts().back(), kFinished);
     EXPECT_EQ(Content(kSettingsFile), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_ + "/c/TxLink/Settings"), fs::directory_iterator()), 1);
+    // The settings file and its lock file, no successor.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_ + "/c/TxLink/Settings"), fs::directory_iterator()), 2);
+    EXPECT_TRUE(Exists(kSettingsFile + ".lock"));
 }
 
 TEST_F(ConditionsScenario, EachProgramKeepsItsOwnFile) {

@@ -112,16 +112,22 @@ std::vector<std::string> ProgramRun::MessageTexts() const {
     return texts;
 }
 
-ProgramRun RunProgram(const ProgramSetup& setup) {
-    ProgramRun run;
+StartedProgram StartProgram(const ProgramSetup& setup) {
+    StartedProgram started;
+    ProgramRun& run = started.run;
     run.folder = MakeRunFolder();
     WriteFile(run.folder + "/script.ui", setup.script);
     if (!setup.books.empty()) WriteFile(run.folder + "/books.json", setup.books);
     const std::string binary = PlaceProgram(setup, run.folder);
-    const pid_t child = fork();
-    if (child == 0) ExecProgram(setup, run.folder, binary);
+    started.pid = fork();
+    if (started.pid == 0) ExecProgram(setup, run.folder, binary);
+    return started;
+}
+
+ProgramRun WaitForProgram(StartedProgram started) {
+    ProgramRun run = std::move(started.run);
     int status = 0;
-    waitpid(child, &status, 0);
+    waitpid(started.pid, &status, 0);
     run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     run.stderrText = ReadFile(run.folder + "/stderr.txt");
     std::istringstream lines(ReadFile(run.folder + "/transcript.jsonl"));
@@ -130,5 +136,7 @@ ProgramRun RunProgram(const ProgramSetup& setup) {
     }
     return run;
 }
+
+ProgramRun RunProgram(const ProgramSetup& setup) { return WaitForProgram(StartProgram(setup)); }
 
 std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }

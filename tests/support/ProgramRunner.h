@@ -41,5 +41,13 @@ struct ProgramRun {
 
 ProgramRun RunProgram(const ProgramSetup& setup);
 
+// A program started and not yet waited for, so that several can run at once.
+struct StartedProgram {
+    ProgramRun run;
+    int pid = -1;
+};
+StartedProgram StartProgram(const ProgramSetup& setup);
+ProgramRun WaitForProgram(StartedProgram started);
+
 // A UTF-8 literal as the bytes the transcript holds.
 std::string Utf8(const char8_t* text);
