@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include <emmintrin.h>
+
 namespace StandIn {
 
 namespace {
@@ -32,6 +34,22 @@ struct ByteClasses {
     }
 };
 constexpr ByteClasses kClasses;
+
+// Bits of the bytes of a 64-byte block that equal c.
+std::uint64_t BitsOf(const __m128i (&v)[4], char c) {
+    const __m128i needle = _mm_set1_epi8(c);
+    std::uint64_t bits = 0;
+    for (int k = 0; k < 4; ++k)
+        bits |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v[k], needle))))
+                << (16 * k);
+    return bits;
+}
+
+// Bit i set when an odd number of bits at or below i are set in x.
+std::uint64_t PrefixXor(std::uint64_t x) {
+    for (int shift = 1; shift < 64; shift *= 2) x ^= x << shift;
+    return x;
+}
 
 // A key as the parser will see it: escapes decoded (rare; through the JSON library).
 std::string KeyText(const std::string& raw, bool escaped) {
@@ -130,40 +148,83 @@ private:
     }
 
     // The bytes of a journal list: only strings, nesting and the separating commas matter.
+    // Blocks of 64 bytes without a backslash are classified all at once.
     std::size_t ScanJournal(const char* block, std::size_t i, std::size_t length, std::uint64_t offset) {
+        while (inJournal_ && i + 64 <= length) i = ScanBlock(block, i, offset);
+        if (!inJournal_) return i;
+        return ScanBytes(block, i, length, offset);
+    }
+
+    std::size_t ScanBlock(const char* block, std::size_t i, std::uint64_t offset) {
+        __m128i v[4];
+        for (int k = 0; k < 4; ++k) v[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + i + 16 * k));
+        if (escape_ || BitsOf(v, '\\') != 0) return ScanBytes(block, i, i + 64, offset);
+        const std::uint64_t quotes = BitsOf(v, '"');
+        const std::uint64_t strings = PrefixXor(quotes) ^ (inString_ ? ~std::uint64_t{0} : 0);
+        inString_ = (strings >> 63) != 0;
+        std::uint64_t events = (BitsOf(v, '{') | BitsOf(v, '[') | BitsOf(v, '}') | BitsOf(v, ']') | BitsOf(v, ',')) & ~strings;
+        std::uint64_t newlines = BitsOf(v, '\n');
+        while (events != 0) {
+            const int bit = __builtin_ctzll(events);
+            events &= events - 1;
+            const std::size_t at = i + static_cast<std::size_t>(bit);
+            if (Event(block, at, offset)) {
+                CountNewlines(newlines & ((std::uint64_t{1} << bit) - 1), offset + i);
+                EndJournal(offset + at, &block[at]);
+                return at + 1;
+            }
+        }
+        CountNewlines(newlines, offset + i);
+        return i + 64;
+    }
+
+    void CountNewlines(std::uint64_t bits, std::uint64_t blockOffset) {
+        if (bits == 0) return;
+        newlines_ += static_cast<std::size_t>(__builtin_popcountll(bits));
+        lastNewline_ = blockOffset + 63 - static_cast<std::uint64_t>(__builtin_clzll(bits));
+    }
+
+    // A bracket or comma outside strings; true when it closes the journal list.
+    bool Event(const char* block, std::size_t at, std::uint64_t offset) {
+        switch (block[at]) {
+        case '{':
+        case '[': stack_.push_back(block[at]); return false;
+        case ',':
+            if (stack_.size() == journalDepth_ && ++commas_ % linesPerChunk_ == 0) {
+                chunk_.end = offset + at;
+                journal_.chunks.push_back(chunk_);
+                chunk_ = JournalChunk{offset + at + 1, offset + at + 1, commas_};
+            }
+            return false;
+        default:
+            if (stack_.size() == journalDepth_) return true;
+            stack_.pop_back();
+            return false;
+        }
+    }
+
+    std::size_t ScanBytes(const char* block, std::size_t i, std::size_t length, std::uint64_t offset) {
         for (; i < length; ++i) {
             unsigned char kind = kClasses.of[static_cast<unsigned char>(block[i])];
-            if (kind == kPlain) continue;
             if (kind == kNewline) {
                 ++newlines_;
                 lastNewline_ = offset + i;
+            }
+            if (escape_) {  // the byte after a backslash in a string
+                escape_ = false;
                 continue;
             }
+            if (kind == kPlain || kind == kNewline) continue;
             if (inString_) {
-                if (escape_) escape_ = false;
-                else if (kind == kBackslash) escape_ = true;
+                if (kind == kBackslash) escape_ = true;
                 else if (kind == kQuote) inString_ = false;
                 continue;
             }
-            if (escape_) escape_ = false;
-            switch (kind) {
-            case kQuote: inString_ = true; break;
-            case kOpen: stack_.push_back(block[i]); break;
-            case kComma:
-                if (stack_.size() == journalDepth_ && ++commas_ % linesPerChunk_ == 0) {
-                    chunk_.end = offset + i;
-                    journal_.chunks.push_back(chunk_);
-                    chunk_ = JournalChunk{offset + i + 1, offset + i + 1, commas_};
-                }
-                break;
-            case kClose:
-                if (stack_.size() == journalDepth_) {
-                    EndJournal(offset + i, &block[i]);
-                    return i + 1;
-                }
-                stack_.pop_back();
-                break;
-            default: break;
+            if (kind == kQuote) {
+                inString_ = true;
+            } else if (kind != kBackslash && Event(block, i, offset)) {
+                EndJournal(offset + i, &block[i]);
+                return i + 1;
             }
         }
         return i;

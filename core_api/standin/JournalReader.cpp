@@ -5,6 +5,8 @@
 #include <simdjson.h>
 
 #include <charconv>
+#include <cstdint>
+#include <sys/mman.h>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -14,6 +16,8 @@ namespace StandIn {
 namespace od = simdjson::ondemand;
 
 namespace {
+
+constexpr std::string_view kDateKey = "date";
 
 enum class LineKey { Date, Closing, Debit, Credit, Note, Unknown };
 enum class SideKey { Amount, Account, Tax, Category, Rate, Department, Reduced, Business, Note, Unknown };
@@ -81,6 +85,15 @@ const char* Location(Thing& thing, const char* otherwise) {
     return at;
 }
 
+// Millions of lines fault in page by page; large pages save most of that work.
+void AskForLargePages(std::vector<BookLine>& lines) {
+    constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
+    auto first = reinterpret_cast<std::uintptr_t>(lines.data());
+    std::uintptr_t last = first + lines.capacity() * sizeof(BookLine);
+    first = (first + kLargePage - 1) & ~(kLargePage - 1);
+    if (last > first + kLargePage) ::madvise(reinterpret_cast<void*>(first), (last - first) & ~(kLargePage - 1), MADV_HUGEPAGE);
+}
+
 }  // namespace
 
 struct JournalReader::Parser {
@@ -93,6 +106,7 @@ struct JournalReader::Parser {
     std::uint64_t chunkBegin = 0;
     std::size_t dataSet = 0;
     std::size_t line = 0;
+    std::size_t textEnd = 0;  // of the chunk's text in buffer
 
     std::uint64_t FileOffset(const char* at) const {
         std::size_t inBuffer = static_cast<std::size_t>(at - buffer.data());
@@ -100,9 +114,9 @@ struct JournalReader::Parser {
     }
 
     // Text that is not JSON: the byte where the parser stopped and a few bytes from there.
-    [[noreturn]] void NotJson(simdjson::error_code error, const char* at, const char* key, const char* sideKey) {
+    [[noreturn]] void NotJson(simdjson::error_code error, const char* at, const std::string_view* key, const std::string_view* sideKey) {
         std::uint64_t offset = FileOffset(at);
-        std::string_view rest(at, buffer.size() - simdjson::SIMDJSON_PADDING - static_cast<std::size_t>(at - buffer.data()));
+        std::string_view rest(at, textEnd - static_cast<std::size_t>(at - buffer.data()));
         std::string near = rest.size() > 20 ? std::string(rest.substr(0, 20)) + "..." : std::string(rest);
         if (!near.empty() && near.back() == ']' && rest.size() <= 1) near.clear();  // the closing bracket added here
         std::string problem = "not JSON near byte " + std::to_string(offset) + (near.empty() ? "" : " (" + near + ")") +
@@ -111,16 +125,18 @@ struct JournalReader::Parser {
     }
 
     // key and sideKey: nullptr when the problem is the line's (or the side's) own.
-    [[noreturn]] void LineFail(const std::string& problem, const char* key, const char* sideKey) const {
+    [[noreturn]] void LineFail(const std::string& problem, const std::string_view* key, const std::string_view* sideKey) const {
         KeyPath root;
         KeyPath dataSets = root.Key("dataSets");
         KeyPath set = dataSets.Index(static_cast<long>(dataSet));
         KeyPath journal = set.Key("journal");
         KeyPath at = journal.Index(static_cast<long>(line));
         if (key == nullptr) at.Fail(problem);
-        KeyPath keyPath = at.Key(key);
+        const std::string keyText(*key);
+        KeyPath keyPath = at.Key(keyText.c_str());
         if (sideKey == nullptr) keyPath.Fail(problem);
-        keyPath.Key(sideKey).Fail(problem);
+        const std::string sideKeyText(*sideKey);
+        keyPath.Key(sideKeyText.c_str()).Fail(problem);
     }
 
     // The key of a field, escapes decoded only when it has any.
@@ -136,34 +152,35 @@ struct JournalReader::Parser {
     }
 
     // A scalar as the value readers take it; kind Other for an object or a list.
-    Scalar ScalarOf(od::value& value, const char* key, const char* sideKey) {
+    Scalar ScalarOf(od::value& value, const std::string_view* key, const std::string_view* sideKey) {
         Scalar scalar;
-        const char* at = Location(value, buffer.data());
         od::json_type type;
-        if (auto error = value.type().get(type)) NotJson(error, at, key, sideKey);
+        if (auto error = value.type().get(type)) NotJson(error, Location(value, buffer.data()), key, sideKey);
         switch (type) {
         case od::json_type::null:
-            if (!value.is_null()) NotJson(simdjson::INCORRECT_TYPE, at, key, sideKey);
+            if (!value.is_null()) NotJson(simdjson::INCORRECT_TYPE, Location(value, buffer.data()), key, sideKey);
             return scalar;
         case od::json_type::boolean:
             scalar.kind = Scalar::Kind::Boolean;
-            if (auto error = value.get_bool().get(scalar.boolean)) NotJson(error, at, key, sideKey);
+            if (auto error = value.get_bool().get(scalar.boolean)) NotJson(error, Location(value, buffer.data()), key, sideKey);
             return scalar;
         case od::json_type::string:
             scalar.kind = Scalar::Kind::Text;
-            if (auto error = value.get_string().get(scalar.text)) NotJson(error, at, key, sideKey);
+            if (auto error = value.get_string().get(scalar.text)) NotJson(error, Location(value, buffer.data()), key, sideKey);
             return scalar;
-        case od::json_type::number: return NumberOf(value, at, key, sideKey);
+        case od::json_type::number: return NumberOf(value, key, sideKey);
         default: scalar.kind = Scalar::Kind::Other; return scalar;
         }
     }
 
     // Integers as integers; a fraction, an exponent or an integer beyond 64 bits as its literal.
-    Scalar NumberOf(od::value& value, const char* at, const char* key, const char* sideKey) {
+    Scalar NumberOf(od::value& value, const std::string_view* key, const std::string_view* sideKey) {
         Scalar scalar;
         std::string_view token = Trimmed(value.raw_json_token());
-        if (!IsJsonNumber(token)) NotJson(simdjson::NUMBER_ERROR, at, key, sideKey);
-        if (token.find_first_of(".eE") == std::string_view::npos) {
+        if (!IsJsonNumber(token)) NotJson(simdjson::NUMBER_ERROR, Location(value, buffer.data()), key, sideKey);
+        bool integral = true;
+        for (char c : token) integral = integral && c != '.' && c != 'e' && c != 'E';
+        if (integral) {
             const char* end = token.data() + token.size();
             if (std::from_chars(token.data(), end, scalar.integer).ptr == end) {
                 scalar.kind = Scalar::Kind::Integer;
@@ -179,27 +196,24 @@ struct JournalReader::Parser {
         return scalar;
     }
 
-    void ReadSide(od::value& value, BookSide& side, const char* lineKey) {
+    void ReadSide(od::value& value, BookSide& side, const std::string_view* lineKey) {
         od::object object;
-        const char* at = Location(value, buffer.data());
-        if (auto error = value.get_object().get(object)) NotJson(error, at, lineKey, nullptr);
+        if (auto error = value.get_object().get(object)) NotJson(error, Location(value, buffer.data()), lineKey, nullptr);
         for (auto member : object) {
             od::field field;
-            at = Location(value, at);
-            if (auto error = std::move(member).get(field)) NotJson(error, at, lineKey, nullptr);
+            if (auto error = std::move(member).get(field)) NotJson(error, Location(value, buffer.data()), lineKey, nullptr);
             std::string_view keyView = KeyOf(field, 1);
             SideKey which = SideKeyOf(keyView);
             od::value& v = field.value();
             if (which == SideKey::Note) continue;
-            std::string key(keyView);
-            Scalar scalar = ScalarOf(v, lineKey, key.c_str());
+            Scalar scalar = ScalarOf(v, lineKey, &keyView);
             if (scalar.kind == Scalar::Kind::Null) continue;
             if (scalar.kind == Scalar::Kind::Other) {
                 od::json_type type = od::json_type::object;
-                if (auto error = v.type().get(type)) NotJson(error, Location(v, buffer.data()), lineKey, key.c_str());
+                if (auto error = v.type().get(type)) NotJson(error, Location(v, buffer.data()), lineKey, &keyView);
                 LineFail(type == od::json_type::array ? "a list is not a value of a journal line"
                                                       : "an object is not a value of a journal side",
-                         lineKey, key.c_str());
+                         lineKey, &keyView);
             }
             KeyPath none;
             try {
@@ -215,50 +229,46 @@ struct JournalReader::Parser {
                 default: none.Fail("unknown key of a journal side");
                 }
             } catch (const BooksFormatError& e) {
-                LineFail(e.what(), lineKey, key.c_str());
+                LineFail(e.what(), lineKey, &keyView);
             }
         }
     }
 
     // One journal line; closing is what its "closing" key says.
     BookLine ReadLine(od::value& element, Closing& closing) {
-        const char* at = Location(element, buffer.data());
         od::json_type type;
-        if (auto error = element.type().get(type)) NotJson(error, at, nullptr, nullptr);
+        if (auto error = element.type().get(type)) NotJson(error, Location(element, buffer.data()), nullptr, nullptr);
         if (type != od::json_type::object) LineFail("a journal line must be an object", nullptr, nullptr);
         od::object object;
-        if (auto error = element.get_object().get(object)) NotJson(error, at, nullptr, nullptr);
+        if (auto error = element.get_object().get(object)) NotJson(error, Location(element, buffer.data()), nullptr, nullptr);
         BookSide sides[2];
         BookLine line;
         bool hasDate = false;
         closing = Closing::None;
         for (auto member : object) {
             od::field field;
-            at = Location(element, at);
-            if (auto error = std::move(member).get(field)) NotJson(error, at, nullptr, nullptr);
+            if (auto error = std::move(member).get(field)) NotJson(error, Location(element, buffer.data()), nullptr, nullptr);
             std::string_view keyView = KeyOf(field, 0);
             LineKey which = LineKeyOf(keyView);
             if (which == LineKey::Note) continue;
-            std::string key(keyView);
             od::value& v = field.value();
             od::json_type valueType;
-            at = Location(v, at);
-            if (auto error = v.type().get(valueType)) NotJson(error, at, key.c_str(), nullptr);
-            if (valueType == od::json_type::array) LineFail("a list is not a value of a journal line", key.c_str(), nullptr);
+            if (auto error = v.type().get(valueType)) NotJson(error, Location(v, buffer.data()), &keyView, nullptr);
+            if (valueType == od::json_type::array) LineFail("a list is not a value of a journal line", &keyView, nullptr);
             if (which == LineKey::Debit || which == LineKey::Credit) {
                 if (valueType == od::json_type::object) {
-                    ReadSide(v, sides[which == LineKey::Debit ? 0 : 1], key.c_str());
+                    ReadSide(v, sides[which == LineKey::Debit ? 0 : 1], &keyView);
                     continue;
                 }
-                Scalar scalar = ScalarOf(v, key.c_str(), nullptr);
-                if (scalar.kind != Scalar::Kind::Null) LineFail("expected an object, found a value", key.c_str(), nullptr);
+                Scalar scalar = ScalarOf(v, &keyView, nullptr);
+                if (scalar.kind != Scalar::Kind::Null) LineFail("expected an object, found a value", &keyView, nullptr);
                 continue;
             }
             if (valueType == od::json_type::object) {
                 LineFail(which == LineKey::Unknown ? "unknown key of a journal line" : "expected a value, found an object",
-                         key.c_str(), nullptr);
+                         &keyView, nullptr);
             }
-            Scalar scalar = ScalarOf(v, key.c_str(), nullptr);
+            Scalar scalar = ScalarOf(v, &keyView, nullptr);
             if (scalar.kind == Scalar::Kind::Null) continue;
             KeyPath none;
             try {
@@ -273,10 +283,10 @@ struct JournalReader::Parser {
                     none.Fail("unknown key of a journal line");
                 }
             } catch (const BooksFormatError& e) {
-                LineFail(e.what(), key.c_str(), nullptr);
+                LineFail(e.what(), &keyView, nullptr);
             }
         }
-        if (!hasDate) LineFail("a journal line needs a date", "date", nullptr);
+        if (!hasDate) LineFail("a journal line needs a date", &kDateKey, nullptr);
         line.SetSide(1, sides[0]);
         line.SetSide(2, sides[1]);
         return line;
@@ -292,19 +302,23 @@ void JournalReader::Read(const BooksInput& input, const JournalExtent& journal, 
     p.input = &input;
     p.dataSet = journal.dataSet;
     lines.reserve(lines.size() + journal.lines);
+    AskForLargePages(lines);
     // A date outside the period is reported after every line has been read, as the lines' own
     // problems come first.
     std::size_t outsideLine = SIZE_MAX;
     std::int32_t outsideDate = 0;
     for (const JournalChunk& chunk : journal.chunks) {
         std::size_t length = static_cast<std::size_t>(chunk.end - chunk.begin);
-        p.buffer.assign(length + 2 + simdjson::SIMDJSON_PADDING, '\0');
+        // The padding simdjson may read past the text stays zero.
+        if (p.buffer.size() < length + 2 + simdjson::SIMDJSON_PADDING) p.buffer.resize(length + 2 + simdjson::SIMDJSON_PADDING);
+        std::memset(p.buffer.data() + length + 2, 0, simdjson::SIMDJSON_PADDING);
         p.buffer[0] = '[';
         input.Read(chunk.begin, length, p.buffer.data() + 1);
         p.buffer[length + 1] = ']';
         p.chunkBegin = chunk.begin;
         p.line = chunk.firstLine;
         od::document document;
+        p.textEnd = length + 2;
         if (auto error = p.parser.iterate(p.buffer.data(), length + 2, p.buffer.size()).get(document))
             p.NotJson(error, p.buffer.data(), nullptr, nullptr);
         od::array array;
@@ -331,7 +345,7 @@ void JournalReader::Read(const BooksInput& input, const JournalExtent& journal, 
     }
     if (outsideLine != SIZE_MAX) {
         p.line = outsideLine;
-        p.LineFail("the date " + std::to_string(outsideDate) + " is outside the accounting period", "date", nullptr);
+        p.LineFail("the date " + std::to_string(outsideDate) + " is outside the accounting period", &kDateKey, nullptr);
     }
 }
 
