@@ -182,11 +182,12 @@ struct JournalReader::Parser {
         for (char c : token) integral = integral && c != '.' && c != 'e' && c != 'E';
         if (integral) {
             const char* end = token.data() + token.size();
-            if (std::from_chars(token.data(), end, scalar.integer).ptr == end) {
+            auto fits = [end](std::from_chars_result r) { return r.ec == std::errc() && r.ptr == end; };
+            if (fits(std::from_chars(token.data(), end, scalar.integer))) {
                 scalar.kind = Scalar::Kind::Integer;
                 return scalar;
             }
-            if (token[0] != '-' && std::from_chars(token.data(), end, scalar.unsignedInteger).ptr == end) {
+            if (token[0] != '-' && fits(std::from_chars(token.data(), end, scalar.unsignedInteger))) {
                 scalar.kind = Scalar::Kind::Unsigned;
                 return scalar;
             }
