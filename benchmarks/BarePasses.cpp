@@ -47,8 +47,6 @@ void FetchAssets(AggregationContext& context) {
     rule->MoveFinish();
 }
 
-// Number of list nodes each account code has in the individual's class sets: the department
-// lookups a side of that account makes.
 // The sets of the individual journal pass: a node of another class takes no lookup.
 int IndividualSetOf(std::uint32_t accountClass) {
     if (AccountClasses::Contains(AccountClasses::kIndividualPurchase, accountClass)) return 0;

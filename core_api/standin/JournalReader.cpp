@@ -115,6 +115,7 @@ struct JournalReader::Parser {
 
     // Text that is not JSON: the byte where the parser stopped and a few bytes from there.
     [[noreturn]] void NotJson(simdjson::error_code error, const char* at, const std::string_view* key, const std::string_view* sideKey) {
+        if (at < buffer.data() || at > buffer.data() + textEnd) at = buffer.data();
         std::uint64_t offset = FileOffset(at);
         std::string_view rest(at, textEnd - static_cast<std::size_t>(at - buffer.data()));
         std::string near = rest.size() > 20 ? std::string(rest.substr(0, 20)) + "..." : std::string(rest);
