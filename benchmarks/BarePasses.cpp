@@ -2,6 +2,7 @@
 
 #include "aggregate/AccountClasses.h"
 #include "aggregate/AccountList.h"
+#include "aggregate/AccountListIndex.h"
 #include "aggregate/AssetDateCondition.h"
 #include "aggregate/CoreObjects.h"
 #include "aggregate/NotTaxablePurchaseCondition.h"
@@ -11,7 +12,6 @@
 #include "core_api/ClRuleShiwake.h"
 #include "core_api/ClSetBumon.h"
 
-#include <unordered_map>
 
 namespace {
 
@@ -47,16 +47,11 @@ void FetchAssets(AggregationContext& context) {
     rule->MoveFinish();
 }
 
-// Number of list nodes each account code has in the individual's class sets: the department
-// lookups a side of that account makes.
-std::unordered_map<std::int32_t, int> LookupsPerAccount(const AccountList& list) {
-    std::unordered_map<std::int32_t, int> lookups;
-    for (const StKAMOKUINFO& account : list) {
-        if (AccountClasses::Contains(AccountClasses::kIndividualPurchase, account.accountClass) ||
-            AccountClasses::Contains(AccountClasses::kIndividualExpense, account.accountClass))
-            ++lookups[std::int32_t{account.code}];
-    }
-    return lookups;
+// The sets of the individual journal pass: a node of another class takes no lookup.
+int IndividualSetOf(std::uint32_t accountClass) {
+    if (AccountClasses::Contains(AccountClasses::kIndividualPurchase, accountClass)) return 0;
+    if (AccountClasses::Contains(AccountClasses::kIndividualExpense, accountClass)) return 1;
+    return -1;
 }
 
 }  // namespace
@@ -109,7 +104,7 @@ void BareIndividualPass(AggregationContext& context) {
 
     const auto journalRule = NewBoundRule<ClRuleShiwake>();
     BuildAccountList(context, AccountSelection::Individual);
-    const auto lookups = LookupsPerAccount(context.accountList);
+    const AccountListIndex index(context.accountList, IndividualSetOf);
     const NotTaxablePurchaseCondition condition(context);
     std::uint32_t lines = 0;
     journalRule->GetSwkCount(condition.Info(), nullptr, lines);
@@ -120,16 +115,14 @@ void BareIndividualPass(AggregationContext& context) {
     for (std::uint32_t i = 0; i < lines; ++i) {
         StSWKTINFO line{};
         if (journalRule->MoveNext(&line) != 0) break;
-        for (const StSWKSIDE* side : {&line.debit, &line.credit}) {
-            if (!NotTaxablePurchaseCategory(side->taxCategory)) continue;
-            const std::int32_t account = side->account;
-            const auto found = lookups.find(account);
-            for (int n = found == lookups.end() ? 0 : found->second; n > 0; --n) {
-                StBUMONINFO department{};
-                departments->ReadyCursor(cursor);
-                departments->GetInfoByCode(side->department, &department, cursor);
-            }
-        }
+        // The aggregation's visits of the line's nodes, with only their department lookups.
+        index.ForEachSide(line, [&](int, bool isDebit) {
+            const StSWKSIDE& side = isDebit ? line.debit : line.credit;
+            if (!NotTaxablePurchaseCategory(side.taxCategory)) return;
+            StBUMONINFO department{};
+            departments->ReadyCursor(cursor);
+            departments->GetInfoByCode(side.department, &department, cursor);
+        });
     }
     journalRule->MoveFinish();
     departments->ReleaseCursor(cursor);

@@ -47,9 +47,9 @@ int AccountTotals::SlotOf(std::int16_t monthKind) {
 void AccountTotals::SumCompanySides() {
     companyLeaves_.assign(dataSet_.accounts.size(), SlotFigures{});
     for (const BookLine& line : dataSet_.journal) {
-        int slot = SlotOf(line.monthKind);
+        int slot = SlotOf(line.MonthKind());
         for (int selector = 1; selector <= 2; ++selector) {
-            const BookSide& side = line.Side(selector);
+            const BookSide side = line.Side(selector);
             auto it = indexOfCode_.find(side.account);
             if (it != indexOfCode_.end()) AddSide(companyLeaves_[it->second], side, selector == 1, slot);
         }
@@ -86,9 +86,9 @@ const SlotFigures& AccountTotals::Company(std::size_t account) {
 
 void AccountTotals::SumDepartmentSides() {
     for (const BookLine& line : dataSet_.journal) {
-        int slot = SlotOf(line.monthKind);
+        int slot = SlotOf(line.MonthKind());
         for (int selector = 1; selector <= 2; ++selector) {
-            const BookSide& side = line.Side(selector);
+            const BookSide side = line.Side(selector);
             auto it = indexOfCode_.find(side.account);
             if (it != indexOfCode_.end())
                 AddSide(departmentLeaves_[Key(side.department, it->second)], side, selector == 1, slot);

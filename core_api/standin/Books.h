@@ -45,28 +45,76 @@ struct BookDepartment {
     std::uint8_t incomeType = 0;
 };
 
+// One side of a journal line as the core serves it.
 struct BookSide {
     std::int64_t amount = 0;
     std::int64_t tax = 0;
     std::int32_t account = 0;
     std::int32_t department = 0;
-    std::int32_t rate = 0;
+    std::int32_t rate = 0;  // 0..100000
     std::uint8_t category = 0;
-    std::uint8_t reduced = 0;
-    std::uint8_t business = 0;
+    std::uint8_t reduced = 0;  // 0 or 1
+    std::uint8_t business = 0;  // 0..6
 };
 
 enum class Closing : std::uint8_t { None, Interim, YearEnd };
 
-struct BookLine {
-    BookSide debit;
-    BookSide credit;
-    std::int32_t date = 0;
-    std::int16_t monthKind = 0;
-    Closing closing = Closing::None;
+// A journal line held in 60 bytes: the large books hold millions of them. The small fields of
+// both sides and the month position share one word (see Codes), which is all that a search
+// condition reads.
+struct __attribute__((packed, aligned(4))) BookLine {
+    // Bits of a side's small fields; the debit side's at 0, the credit side's at kSideBits.
+    static constexpr int kRateBits = 17, kCategoryShift = 17, kReducedShift = 25, kBusinessShift = 26;
+    static constexpr int kSideBits = 29;
+    static constexpr int kMonthShift = 58;  // 5 bits: 1-12, 15, 18
 
-    const BookSide& Side(int selector) const { return selector == 1 ? debit : credit; }
+    std::int64_t amount[2] = {};
+    std::int64_t tax[2] = {};
+    std::int32_t account[2] = {};
+    std::int32_t department[2] = {};
+    std::uint64_t codes = 0;
+    std::int32_t date = 0;
+
+    // selector 1: debit, else credit.
+    BookSide Side(int selector) const {
+        const int i = selector == 1 ? 0 : 1;
+        const std::uint64_t c = codes >> (i * kSideBits);
+        BookSide side;
+        side.amount = amount[i];
+        side.tax = tax[i];
+        side.account = account[i];
+        side.department = department[i];
+        side.rate = static_cast<std::int32_t>(c & ((1u << kRateBits) - 1));
+        side.category = static_cast<std::uint8_t>(c >> kCategoryShift);
+        side.reduced = static_cast<std::uint8_t>((c >> kReducedShift) & 1);
+        side.business = static_cast<std::uint8_t>((c >> kBusinessShift) & 7);
+        return side;
+    }
+    void SetSide(int selector, const BookSide& side) {
+        const int i = selector == 1 ? 0 : 1;
+        amount[i] = side.amount;
+        tax[i] = side.tax;
+        account[i] = side.account;
+        department[i] = side.department;
+        const std::uint64_t c = static_cast<std::uint64_t>(side.rate) |
+                                static_cast<std::uint64_t>(side.category) << kCategoryShift |
+                                static_cast<std::uint64_t>(side.reduced & 1) << kReducedShift |
+                                static_cast<std::uint64_t>(side.business & 7) << kBusinessShift;
+        const std::uint64_t mask = ((std::uint64_t{1} << kSideBits) - 1) << (i * kSideBits);
+        codes = (codes & ~mask) | (c << (i * kSideBits));
+    }
+    std::uint8_t Category(int selector) const {
+        return static_cast<std::uint8_t>(codes >> ((selector == 1 ? 0 : kSideBits) + kCategoryShift));
+    }
+    std::uint8_t Business(int selector) const {
+        return static_cast<std::uint8_t>((codes >> ((selector == 1 ? 0 : kSideBits) + kBusinessShift)) & 7);
+    }
+    std::int16_t MonthKind() const { return static_cast<std::int16_t>(codes >> kMonthShift); }
+    void SetMonthKind(int position) {
+        codes = (codes & ((std::uint64_t{1} << kMonthShift) - 1)) | static_cast<std::uint64_t>(position) << kMonthShift;
+    }
 };
+static_assert(sizeof(BookLine) == 60);
 
 struct BookAsset {
     std::int32_t code = 0;

@@ -4,11 +4,11 @@
 #include "core_api/StKOTEISHISANINFO.h"
 #include "core_api/standin/AccountingCalendar.h"
 #include "core_api/standin/BooksSax.h"
+#include "core_api/standin/JournalReader.h"
 #include "core_api/standin/SavedReturnKeys.h"
 #include "platform/WorldError.h"
 
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <unordered_map>
 #include <unordered_set>
@@ -228,23 +228,6 @@ StSaveTaxInfo ReadSavedReturn(const Json& value, const KeyPath& path) {
     return info;
 }
 
-// Month positions from the period: the accounting month of the date, 15 and 18 for the
-// interim and year-end closing lines.
-void ResolveMonthPositions(std::vector<BookLine>& journal, const AccountingCalendar& calendar, const KeyPath& path) {
-    KeyPath journalPath = path.Key("journal");
-    for (std::size_t i = 0; i < journal.size(); ++i) {
-        BookLine& line = journal[i];
-        int position = calendar.PositionOf(line.date);
-        if (position == 0) {
-            KeyPath linePath = journalPath.Index(static_cast<long>(i));
-            KeyPath datePath = linePath.Key("date");
-            datePath.Fail("the date " + std::to_string(line.date) + " is outside the accounting period");
-        }
-        line.monthKind = static_cast<std::int16_t>(
-            line.closing == Closing::Interim ? 15 : line.closing == Closing::YearEnd ? 18 : position);
-    }
-}
-
 // A total line whose members lead back to it would never end.
 void RefuseTotalCycles(const std::vector<BookAccount>& accounts, const KeyPath& path) {
     std::unordered_map<std::int32_t, const BookAccount*> byCode;
@@ -272,7 +255,7 @@ void RefuseTotalCycles(const std::vector<BookAccount>& accounts, const KeyPath& 
         }
 }
 
-BookDataSet ReadDataSet(const Json& value, const KeyPath& path, std::vector<BookLine>&& journal) {
+BookDataSet ReadDataSet(const Json& value, const KeyPath& path) {
     RequireObject(value, path,
                   {"id", "number", "company", "period", "interim", "kind", "entity", "incomeKind", "tax", "taxObject",
                    "rates", "accounts", "departments", "journal", "assets", "savedReturn"});
@@ -313,8 +296,6 @@ BookDataSet ReadDataSet(const Json& value, const KeyPath& path, std::vector<Book
         KeyPath p = path.Key("journal");
         RequireArray(*list, p);
     }
-    dataSet.journal = std::move(journal);
-    ResolveMonthPositions(dataSet.journal, calendar, path);
     ForEach(value, "assets", path, [&](const Json& a, const KeyPath& p) {
         dataSet.assets.push_back(ReadAsset(a, p, static_cast<std::int32_t>(dataSet.assets.size() + 1)));
     });
@@ -343,7 +324,7 @@ void ReadFaults(const Json& value, const KeyPath& path, Books& books) {
     }
 }
 
-Books ReadBooks(const Json& root, std::vector<std::vector<BookLine>>& journals) {
+Books ReadBooks(const Json& root) {
     KeyPath top;
     RequireObject(root, top, {"user", "selection", "folders", "connection", "faults", "dataSets"});
     Books books;
@@ -372,13 +353,7 @@ Books ReadBooks(const Json& root, std::vector<std::vector<BookLine>>& journals) 
         KeyPath p = top.Key("faults");
         ReadFaults(*faults, p, books);
     }
-    std::size_t index = 0;
-    ForEach(root, "dataSets", top, [&](const Json& d, const KeyPath& p) {
-        std::vector<BookLine> journal;
-        if (index < journals.size()) journal = std::move(journals[index]);
-        books.dataSets.push_back(ReadDataSet(d, p, std::move(journal)));
-        ++index;
-    });
+    ForEach(root, "dataSets", top, [&](const Json& d, const KeyPath& p) { books.dataSets.push_back(ReadDataSet(d, p)); });
     return books;
 }
 
@@ -386,25 +361,57 @@ Books ReadBooks(const Json& root, std::vector<std::vector<BookLine>>& journals) 
     throw WorldError(name + ": " + (path.empty() ? "(top level)" : path) + ": " + problem);
 }
 
-template <typename Input>
-Books Load(Input&& input, const std::string& name) {
+// Lines per chunk of a journal: a few megabytes of text, read and parsed at a time.
+constexpr std::size_t kLinesPerChunk = 16384;
+
+BooksHead ReadHead(BooksInput&& input) {
+    const std::string name = input.Name();
     try {
-        BooksSax sax;
-        nlohmann::json::sax_parse(std::forward<Input>(input), &sax);
-        return ReadBooks(sax.Root(), sax.Journals());
+        SplitBooks split = SplitJournals(input, kLinesPerChunk);
+        BooksSax sax(split);
+        nlohmann::json::sax_parse(split.head, &sax);
+        BooksHead head{ReadBooks(sax.Root()), nullptr};
+        if (!split.journals.empty())
+            head.journals = std::make_unique<PendingJournals>(std::move(input), std::move(split.journals));
+        return head;
     } catch (const BooksFormatError& e) {
         Refuse(name, e.path, e.what());
     }
 }
 
-}  // namespace
-
-Books ReadBooksFile(const std::string& hostPath) {
-    std::ifstream file(hostPath, std::ios::binary);
-    if (!file) Refuse(hostPath, "", "the books file cannot be read: " + std::string(std::strerror(errno)));
-    return Load(file, hostPath);
+Books Complete(BooksHead&& head) {
+    if (head.journals) head.journals->ReadInto(head.books);
+    return std::move(head.books);
 }
 
-Books ReadBooksText(std::string_view utf8Json, const std::string& name) { return Load(utf8Json, name); }
+}  // namespace
+
+PendingJournals::PendingJournals(BooksInput&& input, std::vector<JournalExtent>&& journals)
+    : input_(std::move(input)), journals_(std::move(journals)) {}
+
+PendingJournals::~PendingJournals() = default;
+
+void PendingJournals::ReadInto(Books& books) {
+    try {
+        JournalReader reader;
+        for (const JournalExtent& journal : journals_) {
+            if (journal.dataSet >= books.dataSets.size()) continue;
+            BookDataSet& dataSet = books.dataSets[journal.dataSet];
+            const StDATAINFO& info = dataSet.info;
+            AccountingCalendar calendar(info.periodFirst, info.periodLast, AccountingCalendar::ClosingDayOf(info.periodLast));
+            reader.Read(input_, journal, calendar, dataSet.journal);
+        }
+    } catch (const BooksFormatError& e) {
+        Refuse(input_.Name(), e.path, e.what());
+    }
+}
+
+BooksHead ReadBooksHeadFile(const std::string& hostPath) { return ReadHead(BooksInput::File(hostPath)); }
+
+Books ReadBooksFile(const std::string& hostPath) { return Complete(ReadBooksHeadFile(hostPath)); }
+
+Books ReadBooksText(std::string_view utf8Json, const std::string& name) {
+    return Complete(ReadHead(BooksInput::Text(utf8Json, name)));
+}
 
 }  // namespace StandIn

@@ -1,8 +1,8 @@
-// The SAX handler of the books loader: builds a document tree of everything but the journal
-// lines, which it decodes field by field as they stream past and keeps per data set.
+// The SAX handler that reads the head of the books (everything but the journal lines, which
+// the splitter has cut out) into a document tree, keeping the key path for parse errors.
 #pragma once
 
-#include "core_api/standin/Books.h"
+#include "core_api/standin/BooksSplitter.h"
 #include "core_api/standin/BooksValues.h"
 
 #include <string>
@@ -13,6 +13,9 @@ namespace StandIn {
 class BooksSax {
 public:
     using Json = nlohmann::json;
+
+    // split maps positions in the head to positions in the file.
+    explicit BooksSax(const SplitBooks& split) : split_(split) {}
 
     bool null();
     bool boolean(bool value);
@@ -30,8 +33,6 @@ public:
     bool parse_error(std::size_t position, const std::string& token, const nlohmann::detail::exception& error);
 
     Json& Root() { return root_; }
-    // The journal lines of data set i, in books order.
-    std::vector<std::vector<BookLine>>& Journals() { return journals_; }
 
 private:
     struct Frame {
@@ -40,31 +41,13 @@ private:
         long index;       // arrays: the current element
     };
 
-    // Values of the tree.
-    bool Value(Json&& value, const Scalar& scalar);
     Json& NewValue(Json&& value);
-    bool InJournalArray() const;
     std::string PathText() const;
 
-    // The journal line being read: depth 1 in the line, 2 in one of its sides; skip counts
-    // the levels of a "_" note being skipped.
-    void LineScalar(const Scalar& value);
-    void StartLineObject();
-    void EndLineObject();
-    [[noreturn]] void LineFail(const std::string& problem, bool withKey) const;
-
+    const SplitBooks& split_;
     Json root_;
     std::vector<Json*> containers_;
     std::vector<Frame> frames_;
-    bool inLine_ = false;
-    int lineDepth_ = 0;
-    int skip_ = 0;
-    bool hasDate_ = false;
-    BookLine line_;
-    BookSide* side_ = nullptr;
-    std::string lineKey_;
-    std::string sideKey_;
-    std::vector<std::vector<BookLine>> journals_;
 };
 
 }  // namespace StandIn

@@ -57,7 +57,10 @@ int ClAccConnect::DispMsg(HWND owner, const std::string& text, const std::string
 }
 
 std::int32_t ClAccConnect::LogOut() {
-    if (auto fault = StandIn::World::Get().Fault("ClAccConnect::LogOut")) return *fault;
+    StandIn::World& world = StandIn::World::Get();
+    if (auto fault = world.Fault("ClAccConnect::LogOut")) return *fault;
+    // A run that never needed the journals still ends on books whose journal does not fit.
+    world.EnsureJournals();
     return 0;
 }
 

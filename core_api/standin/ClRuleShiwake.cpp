@@ -27,13 +27,15 @@ void FillSide(StSWKSIDE& out, const BookSide& side) {
 // business category on either side.
 std::int32_t CountLines(const StandInRuleState& state, const StFINDINFO* condition, int business,
                         std::int64_t& count) {
-    const BookDataSet* dataSet = StandIn::World::Get().DataSet(state.dataSet);
+    StandIn::World& world = StandIn::World::Get();
+    const BookDataSet* dataSet = world.DataSet(state.dataSet);
     if (dataSet == nullptr) return StandIn::kNotBound;
+    world.EnsureJournals();
     StandIn::FindCondition compiled;
     if (std::int32_t status = compiled.Compile(condition, StandIn::FindTarget::JournalLine)) return status;
     count = 0;
     for (const BookLine& line : dataSet->journal) {
-        if (business != 0 && line.debit.business != business && line.credit.business != business) continue;
+        if (business != 0 && line.Business(1) != business && line.Business(2) != business) continue;
         if (compiled.Matches(line)) ++count;
     }
     return 0;
@@ -68,6 +70,7 @@ std::int32_t ClRuleShiwake::MoveReady(const StFINDINFO* condition, const StORDER
     state_->ready = false;
     if (auto fault = world.Fault("ClRuleShiwake::MoveReady")) return *fault;
     if (world.DataSet(state_->dataSet) == nullptr) return StandIn::kNotBound;
+    world.EnsureJournals();
     if (std::int32_t status = state_->condition.Compile(condition, StandIn::FindTarget::JournalLine)) return status;
     state_->position = 0;
     state_->ready = true;
@@ -87,9 +90,9 @@ std::int32_t ClRuleShiwake::MoveNext(StSWKTINFO* line) {
         std::memset(line, 0, sizeof *line);
         line->serial = static_cast<std::int32_t>(index + 1);
         line->date = book.date;
-        line->monthKind = book.monthKind;
-        FillSide(line->debit, book.debit);
-        FillSide(line->credit, book.credit);
+        line->monthKind = book.MonthKind();
+        FillSide(line->debit, book.Side(1));
+        FillSide(line->credit, book.Side(2));
         return 0;
     }
     return CoreStatus::EndOfRecords;

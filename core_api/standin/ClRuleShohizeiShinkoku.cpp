@@ -20,6 +20,7 @@ std::int32_t ClRuleShohizeiShinkoku::SumTax(std::uint8_t, const StFINDINFO* cond
     const StandIn::BookDataSet* dataSet = world.DataSet(state_->dataSet);
     if (dataSet == nullptr) return StandIn::kNotBound;
     if (rates == nullptr || business == nullptr) return StandIn::kBadArgument;
+    world.EnsureJournals();
     StandIn::FindCondition compiled;
     if (std::int32_t status = compiled.Compile(condition, StandIn::FindTarget::JournalLine)) return status;
     StandIn::SumReturn(*dataSet, compiled, state_->substituteRate, rates, business);

@@ -2,11 +2,16 @@
 
 #include "core_api/standin/Books.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace StandIn {
 
 namespace {
 
 constexpr int kMaxItems = 256;
+// Terms of a condition that the direct check covers: a table of 2^n entries is built per compile.
+constexpr int kMaxDirectTerms = 10;
 constexpr int kMaxDepth = 16;
 
 bool KnownField(std::int32_t field, FindTarget target) {
@@ -31,8 +36,8 @@ std::int64_t ItemValue(const StFINDITEM& item) {
 }
 
 std::int64_t FieldOf(const BookLine& line, std::int32_t field, std::int16_t side) {
-    if (field == FindCode::FieldMonthKind) return line.monthKind;
-    return line.Side(side).category;
+    if (field == FindCode::FieldMonthKind) return line.MonthKind();
+    return line.Category(side);
 }
 
 std::int64_t FieldOf(const BookAccount& account, std::int32_t, std::int16_t) { return account.accountClass; }
@@ -48,7 +53,37 @@ std::int32_t FindCondition::Compile(const StFINDINFO* condition, FindTarget targ
     int root = 0;
     std::int32_t status = CompileChain(condition->items, target, 0, root);
     if (status != 0) matchAll_ = false, terms_.clear(), chains_.clear();
+    direct_ = false;
+    if (status == 0 && target == FindTarget::JournalLine) BuildDirectCheck();
     return status;
+}
+
+void FindCondition::BuildDirectCheck() {
+    std::vector<int> bitOf(terms_.size(), -1);
+    int bits = 0;
+    for (std::size_t i = 0; i < terms_.size(); ++i)
+        if (terms_[i].chain < 0) bitOf[i] = bits++;
+    if (bits > kMaxDirectTerms) return;
+    std::fill(std::begin(monthTerms_), std::end(monthTerms_), 0);
+    std::fill(std::begin(debitTerms_), std::end(debitTerms_), 0);
+    std::fill(std::begin(creditTerms_), std::end(creditTerms_), 0);
+    for (std::size_t i = 0; i < terms_.size(); ++i) {
+        const Term& term = terms_[i];
+        if (bitOf[i] < 0) continue;
+        const auto bit = static_cast<std::uint16_t>(1u << bitOf[i]);
+        if (term.field == FindCode::FieldMonthKind) {
+            for (int v = 0; v < 32; ++v)
+                if (Compare(v, term.comparison, term.value)) monthTerms_[v] |= bit;
+        } else {
+            std::uint16_t* table = term.side == 1 ? debitTerms_ : creditTerms_;
+            for (int v = 0; v < 256; ++v)
+                if (Compare(v, term.comparison, term.value)) table[v] |= bit;
+        }
+    }
+    holdsFor_.assign(std::size_t{1} << bits, false);
+    for (std::size_t set = 0; set < holdsFor_.size(); ++set)
+        holdsFor_[set] = EvaluateWith(Root(), [&](int term) { return (set >> bitOf[term] & 1) != 0; });
+    direct_ = true;
 }
 
 std::int32_t FindCondition::CompileChain(const StFINDITEM* first, FindTarget target, int depth, int& chainIndex) {
@@ -90,16 +125,21 @@ bool FindCondition::Compare(std::int64_t actual, std::int16_t comparison, std::i
     return false;
 }
 
-// An or of and-groups: a group holds while all its terms hold.
 template <typename Record>
 bool FindCondition::Evaluate(int chain, const Record& record) const {
+    return EvaluateWith(chain, [&](int i) {
+        const Term& term = terms_[i];
+        return Compare(FieldOf(record, term.field, term.side), term.comparison, term.value);
+    });
+}
+
+// An or of and-groups: a group holds while all its terms hold.
+template <typename Holds>
+bool FindCondition::EvaluateWith(int chain, const Holds& holds) const {
     bool group = true;
     for (int i = chains_[chain].begin; i < chains_[chain].end; ++i) {
         const Term& term = terms_[i];
-        if (group) {
-            group = term.chain >= 0 ? Evaluate(term.chain, record)
-                                    : Compare(FieldOf(record, term.field, term.side), term.comparison, term.value);
-        }
+        if (group) group = term.chain >= 0 ? EvaluateWith(term.chain, holds) : holds(i);
         if (term.endsGroup) {
             if (group) return true;
             group = true;
@@ -108,7 +148,17 @@ bool FindCondition::Evaluate(int chain, const Record& record) const {
     return false;
 }
 
-bool FindCondition::Matches(const BookLine& line) const { return matchAll_ || (!chains_.empty() && Evaluate(Root(), line)); }
+bool FindCondition::Matches(const BookLine& line) const {
+    if (matchAll_) return true;
+    if (direct_) {
+        const std::uint64_t codes = line.codes;
+        const unsigned terms = monthTerms_[codes >> BookLine::kMonthShift] |
+                               debitTerms_[(codes >> BookLine::kCategoryShift) & 0xFF] |
+                               creditTerms_[(codes >> (BookLine::kSideBits + BookLine::kCategoryShift)) & 0xFF];
+        return holdsFor_[terms];
+    }
+    return !chains_.empty() && Evaluate(Root(), line);
+}
 
 bool FindCondition::Matches(const BookAccount& account) const {
     return matchAll_ || (!chains_.empty() && Evaluate(Root(), account));

@@ -25,6 +25,9 @@ public:
     // A null condition matches every record.
     std::int32_t Compile(const StFINDINFO* condition, FindTarget target);
 
+    // A journal condition of few terms is checked through tables built by Compile: which terms
+    // hold for the line's month position and each side's category, and whether the condition
+    // holds for that set of terms.
     bool Matches(const BookLine& line) const;
     bool Matches(const BookAccount& account) const;
     bool Matches(const BookAsset& asset) const;
@@ -46,6 +49,10 @@ private:
     std::int32_t CompileChain(const StFINDITEM* first, FindTarget target, int depth, int& chainIndex);
     template <typename Record>
     bool Evaluate(int chain, const Record& record) const;
+    // Evaluates with holds(term index) deciding each term.
+    template <typename Holds>
+    bool EvaluateWith(int chain, const Holds& holds) const;
+    void BuildDirectCheck();
     // The top chain is compiled last, after its sub-chains.
     int Root() const { return static_cast<int>(chains_.size()) - 1; }
     static bool Compare(std::int64_t actual, std::int16_t comparison, std::int64_t value);
@@ -53,6 +60,12 @@ private:
     std::vector<Term> terms_;
     std::vector<Chain> chains_;
     bool matchAll_ = true;
+    // The direct check of a journal condition (direct_ false: evaluated term by term).
+    bool direct_ = false;
+    std::uint16_t monthTerms_[32] = {};
+    std::uint16_t debitTerms_[256] = {};
+    std::uint16_t creditTerms_[256] = {};
+    std::vector<bool> holdsFor_;  // by set of holding terms
 };
 
 }  // namespace StandIn

@@ -116,7 +116,7 @@ void SumReturn(const BookDataSet& dataSet, const FindCondition& condition, std::
     for (const BookLine& line : dataSet.journal) {
         if (!condition.Matches(line)) continue;
         for (int selector = kDebit; selector <= kCredit; ++selector) {
-            const BookSide& side = line.Side(selector);
+            const BookSide side = line.Side(selector);
             const CategoryRow* row = kCategoryIndex.rows[side.category];
             if (row == nullptr) continue;
             int position = RateClassOf(side.rate, side.reduced, substituteRate);

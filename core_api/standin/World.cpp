@@ -41,10 +41,12 @@ constexpr SetCallNames kSetCallNames[] = {
      "ClSetData::ReleaseCursor"},
 };
 
-Books LoadStartUpBooks() {
+// Books from a file keep their journals there until a core call needs them, so that the
+// conditions dialog appears without waiting for a large journal.
+BooksHead LoadStartUpBooks() {
     const char* path = std::getenv("TXLINK_BOOKS");
-    if (path != nullptr && *path != '\0') return ReadBooksFile(path);
-    return ReadBooksText(EmbeddedBooks(), "built-in sample books");
+    if (path != nullptr && *path != '\0') return ReadBooksHeadFile(path);
+    return BooksHead{ReadBooksText(EmbeddedBooks(), "built-in sample books"), nullptr};
 }
 
 }  // namespace
@@ -61,11 +63,21 @@ World& World::Get() {
 }
 
 void World::EnsureLoaded() {
-    if (!loaded_) Install(LoadStartUpBooks());
+    if (loaded_) return;
+    BooksHead head = LoadStartUpBooks();
+    Install(std::move(head.books));
+    pendingJournals_ = std::move(head.journals);
+}
+
+void World::EnsureJournals() {
+    if (!pendingJournals_) return;
+    std::unique_ptr<PendingJournals> pending = std::move(pendingJournals_);
+    pending->ReadInto(books_);
 }
 
 void World::Install(Books&& books) {
     books_ = std::move(books);
+    pendingJournals_.reset();
     loaded_ = true;
     faultCalls_.assign(books_.faults.size(), 0);
     selected_ = -1;
@@ -77,6 +89,7 @@ void World::Install(Books&& books) {
 
 void World::Clear() {
     books_ = Books();
+    pendingJournals_.reset();
     loaded_ = false;
     faultCalls_.clear();
     log_.clear();
@@ -124,6 +137,7 @@ const BookDataSet* World::DataSet(int index) const {
 }
 
 AccountTotals& World::Totals(int index) {
+    EnsureJournals();
     BookDataSet& dataSet = books_.dataSets[index];
     if (!dataSet.totals) dataSet.totals = std::make_shared<AccountTotals>(dataSet);
     return *dataSet.totals;

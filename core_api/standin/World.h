@@ -3,8 +3,10 @@
 #pragma once
 
 #include "core_api/standin/Books.h"
+#include "core_api/standin/BooksLoader.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -51,12 +53,16 @@ struct ErrorRecord {
 
 class World {
 public:
-    // The world of this process; loads the books on first use.
+    // The world of this process; loads the books on first use (from a file: all but the
+    // journals, which EnsureJournals reads).
     static World& Get();
     // The same without loading (test hooks).
     static World& Instance();
 
     const Books& BooksData() const { return books_; }
+    // Reads the journals left in the books file, if any: at the first core call that needs
+    // journal lines, or at the end of the connection (WorldError when one does not fit).
+    void EnsureJournals();
     // Records the call in the log; answers the status that a fault makes it answer, if any.
     std::optional<std::int32_t> Fault(const char* name);
     void Log(const char* name);
@@ -91,6 +97,7 @@ private:
 
     bool loaded_ = false;
     Books books_;
+    std::unique_ptr<PendingJournals> pendingJournals_;
     int selected_ = -1;
     std::vector<std::int64_t> faultCalls_;
     // Runs of the same call are kept once with their count: a journal move logs one entry.
