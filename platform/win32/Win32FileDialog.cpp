@@ -64,6 +64,7 @@ INT_PTR CFileDialog::DoModal() {
     event.file = fileName_;
     event.flags = m_ofn.Flags;
     world.ReportFocus();
+    world.PaintBars();
 
     FileDialogRequest request;
     request.open = open_ != FALSE;
