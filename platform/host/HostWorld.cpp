@@ -30,15 +30,3 @@ void HostWorld::ReportFocus() {
     transcript.Focus(now.dialog, now.control, now.selectAll);
 }
 
-void ScriptError(const ScriptAction& action, const std::string& problem) {
-    throw WorldError("UI script line " + std::to_string(action.line) + ": " + problem + " (" + DescribeAction(action) +
-                     ")");
-}
-
-std::string OneLine(const std::string& cp932) {
-    std::string text = TextCodec::ToUtf8(cp932);
-    for (char& c : text) {
-        if (c == '\n' || c == '\r') c = ' ';
-    }
-    return text;
-}

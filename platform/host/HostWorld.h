@@ -5,6 +5,7 @@
 #include "platform/host/DriveTable.h"
 #include "platform/script/Faults.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/script/TextCodec.h"
 #include "platform/script/Transcript.h"
 #include "platform/script/UiScript.h"
 
@@ -59,7 +60,3 @@ public:
     WaitingFor& operator=(const WaitingFor&) = delete;
 };
 
-// A problem of the UI script at one of its lines: WorldError with the line and the action.
-[[noreturn]] void ScriptError(const ScriptAction& action, const std::string& problem);
-// A text of the program on one line of UTF-8, for messages.
-std::string OneLine(const std::string& cp932);

@@ -19,3 +19,5 @@ struct ScriptAction {
 
 // The line as a person would write it, for messages ("click 1005").
 std::string DescribeAction(const ScriptAction& action);
+// A problem of the UI script at one of its lines: WorldError with the line and the action.
+[[noreturn]] void ScriptError(const ScriptAction& action, const std::string& problem);

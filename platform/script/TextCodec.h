@@ -14,3 +14,6 @@ std::string ToUtf8(std::string_view cp932);
 std::optional<std::string> ToCp932(std::string_view utf8);
 
 }  // namespace TextCodec
+
+// A text of the program on one line of UTF-8, for messages.
+std::string OneLine(const std::string& cp932);

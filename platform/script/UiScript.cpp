@@ -69,6 +69,11 @@ void ParseKey(std::string_view spec, ScriptAction& action) {
 
 }  // namespace
 
+void ScriptError(const ScriptAction& action, const std::string& problem) {
+    throw WorldError("UI script line " + std::to_string(action.line) + ": " + problem + " (" + DescribeAction(action) +
+                     ")");
+}
+
 std::string DescribeAction(const ScriptAction& action) {
     std::string control;
     if (action.control) control.append(" ").append(std::to_string(action.control));

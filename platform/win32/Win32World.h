@@ -5,6 +5,7 @@
 
 #include "platform/CDialog.h"
 #include "platform/script/Faults.h"
+#include "platform/script/TextCodec.h"
 #include "platform/script/Transcript.h"
 #include "platform/script/UiScript.h"
 
@@ -80,10 +81,6 @@ Win32World& World();
 
 // A resource's control by id, nullptr when the dialog has none.
 const ControlResource* FindControl(const DialogResource& resource, int id);
-// A problem of the UI script at one of its lines: WorldError with the line and the action.
-[[noreturn]] void ScriptError(const ScriptAction& action, const std::string& problem);
-// A text of the program on one line of UTF-8, for messages.
-std::string OneLine(const std::string& cp932);
 
 // The script's side of the backend (ScriptDriver.cpp): a timer that takes the next line
 // whenever the innermost modal dialog is idle, and a CBT hook that answers message boxes and
