@@ -5,6 +5,8 @@
 
 #include <string>
 
+struct SaveDialogEvent;
+
 struct OPENFILENAME {
     const char* lpstrTitle = nullptr;
     const char* lpstrInitialDir = nullptr;
@@ -24,6 +26,9 @@ public:
     OPENFILENAME m_ofn;
 
 private:
+    // What the transcript reports of the dialog as it opens.
+    SaveDialogEvent OpeningEvent() const;
+
     BOOL open_;
     std::string defExt_;
     std::string fileName_;

@@ -32,25 +32,9 @@ std::optional<WindowsPath> ChosenPath(const std::string& typed, const char* init
 
 }  // namespace
 
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName, DWORD dwFlags,
-                         const char* lpszFilter, CWnd* pParentWnd)
-    : open_(bOpenFileDialog),
-      defExt_(lpszDefExt ? lpszDefExt : ""),
-      fileName_(lpszFileName ? lpszFileName : ""),
-      filter_(lpszFilter ? lpszFilter : ""),
-      parent_(pParentWnd) {
-    m_ofn.Flags = dwFlags;
-}
-
 INT_PTR CFileDialog::DoModal() {
     HostWorld& world = World();
-    SaveDialogEvent event;
-    event.title = m_ofn.lpstrTitle ? m_ofn.lpstrTitle : (open_ ? "開く" : "名前を付けて保存");
-    event.filter = filter_;
-    event.defext = defExt_;
-    event.folder = m_ofn.lpstrInitialDir ? m_ofn.lpstrInitialDir : "";
-    event.file = fileName_;
-    event.flags = m_ofn.Flags;
+    SaveDialogEvent event = OpeningEvent();
     world.ReportFocus();
 
     WaitingFor waiting("save-file dialog [" + OneLine(event.title) + "] folder " + OneLine(event.folder) + ", file " +
