@@ -2,22 +2,15 @@
 #include "platform/CWinApp.h"
 #include "platform/host/HostSession.h"
 #include "platform/host/HostWorld.h"
+#include "platform/script/ApplicationRun.h"
 #include "platform/script/TextCodec.h"
-
-#include <cstdlib>
 
 namespace {
 
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-// The arguments joined with single spaces, as the command line after the program name; a
-// terminal's UTF-8 becomes the program's CP932 (bytes that are not UTF-8 stay as they are).
+// The command line; a terminal's UTF-8 becomes the program's CP932 (bytes that are not UTF-8
+// stay as they are).
 std::string CommandLine(int argc, char** argv) {
-    std::string line;
-    for (int i = 1; i < argc; ++i) line += (i > 1 ? " " : "") + std::string(argv[i]);
+    const std::string line = JoinArguments(argc, argv);
     return TextCodec::ToCp932(line).value_or(line);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/CWinApp.h"
 #include "platform/WorldError.h"
 
+#include <cstdlib>
 #include <exception>
 #include <iostream>
 
@@ -33,4 +34,15 @@ int RunApplication(const std::string& commandLine, const WorldSetUp& setUp) {
         std::cerr << "txlink: the run ended with an unknown exception\n";
     }
     return 3;
+}
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string JoinArguments(int argc, char** argv) {
+    std::string line;
+    for (int i = 1; i < argc; ++i) line += (i > 1 ? " " : "") + std::string(argv[i]);
+    return line;
 }

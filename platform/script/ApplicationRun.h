@@ -14,3 +14,8 @@ using WorldSetUp = std::function<UiScript*()>;
 // ExitInstance's exit code. An exception that leaves the run ends it with status 3 and one
 // line on stderr; script lines that were never used are reported as a warning.
 int RunApplication(const std::string& commandLine, const WorldSetUp& setUp);
+
+// An environment variable's value, empty when it is not set.
+std::string Environment(const char* name);
+// The program's arguments joined with single spaces: the command line after the program name.
+std::string JoinArguments(int argc, char** argv);

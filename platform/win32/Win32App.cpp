@@ -7,23 +7,10 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 namespace {
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-// The arguments joined with single spaces, as the command line after the program name.
-std::string CommandLine(int argc, char** argv) {
-    std::string line;
-    for (int i = 1; i < argc; ++i) line += (i > 1 ? " " : "") + std::string(argv[i]);
-    return line;
-}
 
 std::string ReadScript(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -67,7 +54,7 @@ void EndWaitCursor() {
 }
 
 int AfxWinMain(int argc, char** argv) {
-    const int code = RunApplication(CommandLine(argc, argv), SetUpWorld);
+    const int code = RunApplication(JoinArguments(argc, argv), SetUpWorld);
     StopScript();
     World().transcript.Exit(code);
     World().transcript.Close();
