@@ -88,7 +88,7 @@ BOOL LinkApp::InitInstance() {
     return finished ? TRUE : FALSE;
 }
 
-// Steps 1 to 7: connection, launch parameter, the program's folder.
+// Connects to the accounting system, reads the launch parameter, moves to the program's folder.
 bool LinkApp::Connect() {
     AfxEnableControlContainer();
     ClAccConnect* connection = ClAccConnect::Inst();
@@ -109,7 +109,7 @@ void LinkApp::ReadLaunchParameter() {
     ClAccConnect::Inst()->m_hWnd = state_.parentWindow;
 }
 
-// Steps 8 and 9.
+// The filing application's generation, then the accounting system's link.
 bool LinkApp::CheckEnvironmentAndLink() {
     if (!CheckEnvironment(state_.parentWindow)) {
         state_.SetExit(RunExit::Failed);
@@ -121,7 +121,7 @@ bool LinkApp::CheckEnvironmentAndLink() {
     return link == 0;
 }
 
-// Steps 10 and 11.
+// The selected data set and the saved return that matches it.
 void LinkApp::SelectDataSet() {
     ReadSelectedDataSet(state_, dataSet_);
     state_.savedReturnInfo = std::make_unique<SavedReturnArea>();
@@ -129,7 +129,7 @@ void LinkApp::SelectDataSet() {
     savedReturnUsable_ = LoadAndMatchSavedReturn(state_, dataSet_);
 }
 
-// Steps 10 to 15: the data set, the dialog and its results, the (hidden) progress window.
+// The data set, the conditions dialog and its results, the (hidden) progress window.
 bool LinkApp::AskConditions() {
     SelectDataSet();
     conditions_ = std::make_unique<ConditionsDialog>(state_.parentWindowObject);
@@ -166,7 +166,7 @@ void LinkApp::SetUpDialog(ConditionsDialog& dialog) {
     dialog.m_taxMethod = static_cast<std::int8_t>(state_.taxMethod);
 }
 
-// Step 16.
+// The saved-return method: the report from the return saved in the accounting product.
 bool LinkApp::RunSavedReturnMethod() {
     ReportFigures figures;
     figures.savedReturn = &state_.savedReturnInfo->info;
@@ -179,7 +179,7 @@ bool LinkApp::RunSavedReturnMethod() {
     return false;
 }
 
-// Steps 17 to 30.
+// The journal method: checks, aggregation, report.
 bool LinkApp::RunJournalMethod() {
     if (!AllocateFigures()) return false;
     AggregationContext& context = progress_->Context();
@@ -195,7 +195,7 @@ bool LinkApp::RunJournalMethod() {
     return WriteJournalReport();
 }
 
-// Steps 17 and 18.
+// The figure arrays, sized by the data set's rate count.
 bool LinkApp::AllocateFigures() {
     state_.taxSettings = static_cast<ClSetShohizei*>(ClDataMgr::Inst()->GetSetObject(kTaxSettingsObject, 1));
     if (state_.taxSettings == nullptr) {
@@ -208,7 +208,7 @@ bool LinkApp::AllocateFigures() {
     return true;
 }
 
-// Steps 21 to 24: the sixth business category refuses, undetermined import tax informs.
+// The sixth business category refuses the run; undetermined import tax only informs.
 bool LinkApp::CheckRange(std::int32_t firstDay) {
     AggregationContext& context = progress_->Context();
     std::int32_t sixthCount = 0;
@@ -231,7 +231,7 @@ bool LinkApp::CheckRange(std::int32_t firstDay) {
     return true;
 }
 
-// Steps 25 to 29, with the progress window through its three phases.
+// The aggregation, with the progress window through its three phases.
 void LinkApp::Aggregate(std::int32_t firstDay) {
     ProgressDialog& progress = *progress_;
     progress.ShowWindow(SW_SHOW);
@@ -249,7 +249,7 @@ void LinkApp::Aggregate(std::int32_t firstDay) {
     progress.Close();
 }
 
-// Step 30.
+// The journal method's report.
 bool LinkApp::WriteJournalReport() {
     ReportFigures figures;
     figures.rates = state_.rateFigures;
@@ -263,7 +263,7 @@ bool LinkApp::WriteJournalReport() {
     return false;
 }
 
-// Steps 31 to 33: remember the conditions, free the figures, the closing message.
+// A finished run: remember the conditions, free the figures, the closing message.
 void LinkApp::Finish() {
     const std::string* rememberedPath = state_.launchedByParent == 1 ? nullptr : &outputPath_;
     conditions_->StoreSettings(firstMonth_, lastMonth_, rememberedPath, static_cast<AggregationMethod>(method_));
@@ -273,7 +273,7 @@ void LinkApp::Finish() {
     progress_->MessageBox(kFinishedMessage, kCaption, MB_OK | MB_ICONINFORMATION);
 }
 
-// Ending the run destroys the dialog objects made so far (step 34 at the regular end).
+// Ending the run, by any way, destroys the dialog objects made so far.
 void LinkApp::EndRun() {
     if (progress_) progress_->Destroy();
     progress_.reset();

@@ -68,7 +68,7 @@ bool Ask(CWnd& dialog, const char* text) {
     return dialog.MessageBox(text, kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-// Step 5: a missing folder is made on request, level by level.
+// A missing folder is made on request, level by level.
 bool EnsureFolder(CWnd& dialog, const std::string& path) {
     const std::string folder = FolderPart(path);
     if (folder.empty() || IsFolder(folder)) return true;
@@ -78,7 +78,7 @@ bool EnsureFolder(CWnd& dialog, const std::string& path) {
     return false;
 }
 
-// Step 6: what the path already names.
+// What the path already names: a folder refuses, a file asks before it is replaced.
 bool MayReplace(CWnd& dialog, const std::string& path) {
     const DWORD attributes = platform::GetFileAttributes(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) return true;

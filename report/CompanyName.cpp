@@ -5,7 +5,7 @@
 
 std::string ConvertCompanyName(std::string_view name) {
     if (name.empty()) return {};
-    // Full-width mapping at most doubles a text; the two bytes more are the original's margin.
+    // Full-width mapping at most doubles a text; two bytes more leave room for the terminator.
     std::string wide(name.size() * 2 + 2, '\0');
     const int length = platform::LCMapString(LCMAP_FULLWIDTH, name.data(), static_cast<int>(name.size()),
                                              wide.data(), static_cast<int>(wide.size()));

@@ -6,7 +6,7 @@
 // After a failed write the file is closed and every later write answers 0.
 //
 // Lines are composed in a std::string the caller passes and the writer reuses; lines and
-// escaped texts grow as needed, so a text longer than the original 255-byte areas is written
+// escaped texts grow as needed, so a text longer than the 255-byte areas of a line is written
 // whole rather than refused (no caller produces one) and nothing is ever written past a buffer.
 #pragma once
 
