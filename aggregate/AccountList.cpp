@@ -41,7 +41,7 @@ std::span<const std::uint32_t> ClassesOf(AccountSelection selection) {
 void BuildAccountList(AggregationContext& context, AccountSelection selection) {
     const ClassCondition condition(ClassesOf(selection));
     context.accountList.clear();
-    auto* accounts = static_cast<ClSetKamoku*>(ClDataMgr::Inst()->GetSetObject(SetObjectNumber::Accounts, 1));
+    auto* accounts = DataManagerSetObject<SetObject::Accounts>();
     if (accounts != nullptr) {
         ClSetBase::CursorHandle cursor = 0;
         accounts->GetCursor(cursor);

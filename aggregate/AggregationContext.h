@@ -5,6 +5,7 @@
 
 #include "core_api/StFINDINFO.h"
 #include "core_api/StKAMOKUINFO.h"
+#include "core_api/TaxMethod.h"
 
 #include <cstdint>
 #include <list>
@@ -39,7 +40,7 @@ struct AggregationContext {
     void Release();
 
     StFINDRECORD<4> monthCondition{};
-    std::uint8_t taxMethod = 0;
+    TaxMethod taxMethod = TaxMethod::Exempt;
     std::uint8_t mainBusinessCategory = 0;
     std::unique_ptr<ClRuleShohizeiShinkoku> returnRule;
     std::unique_ptr<ClRuleShiwake> journalRule;

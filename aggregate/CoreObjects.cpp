@@ -1,9 +1,5 @@
 #include "aggregate/CoreObjects.h"
 
-#include "core_api/ClDataMgr.h"
-#include "core_api/ClSetData.h"
-#include "core_api/ClSetMgr.h"
-
 namespace {
 
 // What a failed period call answers here; the callers only tell 0 from the rest.
@@ -11,13 +7,8 @@ constexpr std::int32_t kNoPeriod = -1;
 
 }  // namespace
 
-ClSetBase* SetManagerObject(int number) {
-    ClSetMgr* manager = ClDataMgr::Inst()->GetSetMgr();
-    return manager != nullptr ? manager->GetSetObject(number, 1) : nullptr;
-}
-
 std::unique_ptr<ClAccPeriod> SelectedAccountingPeriod() {
-    auto* dataSets = static_cast<ClSetData*>(SetManagerObject(SetObjectNumber::DataSets));
+    auto* dataSets = SetManagerSetObject<SetObject::DataSets>();
     ClAccPeriod* period = nullptr;
     if (dataSets == nullptr || dataSets->GetAccPeriod(period) != 0) {
         // A failed call hands out nothing the program owns.

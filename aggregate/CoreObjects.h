@@ -4,17 +4,11 @@
 
 #include "aggregate/RuleBinding.h"
 #include "core_api/ClAccPeriod.h"
-#include "core_api/ClSetBase.h"
+#include "core_api/SetObject.h"
 
 #include <cstdint>
 #include <memory>
 #include <new>
-
-namespace SetObjectNumber {
-inline constexpr int Accounts = 1;
-inline constexpr int Departments = 2;
-inline constexpr int DataSets = 5;
-}  // namespace SetObjectNumber
 
 // The program's own status for a rule object that could not be made.
 inline constexpr std::int32_t kRuleNotCreated = -1001;
@@ -33,9 +27,6 @@ bool EnsureRule(std::unique_ptr<Rule>& rule) {
     if (!rule) rule = NewBoundRule<Rule>();
     return rule != nullptr;
 }
-
-// Set object by number through the set manager; may be null.
-ClSetBase* SetManagerObject(int number);
 
 // The selected data set's accounting period; null when the core gives none.
 std::unique_ptr<ClAccPeriod> SelectedAccountingPeriod();

@@ -71,7 +71,7 @@ private:
     ClSetBase::CursorHandle cursor_;
 };
 
-ClSetBumon* Departments() { return static_cast<ClSetBumon*>(SetManagerObject(SetObjectNumber::Departments)); }
+ClSetBumon* Departments() { return SetManagerSetObject<SetObject::Departments>(); }
 
 struct Pass {
     AggregationContext& context;

@@ -6,13 +6,13 @@
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClRuleShohizeiShinkoku.h"
 #include "core_api/ClSetShohizei.h"
+#include "core_api/SetObject.h"
 
 #include <algorithm>
 #include <new>
 
 namespace {
 
-constexpr int kTaxSettingsObject = 4;
 constexpr int kBusinessTypesPerRate = 6;
 
 void StampRates(std::span<StTAXREPORTRATEINFO> rates) {
@@ -49,7 +49,7 @@ std::int64_t Securities(std::int64_t fivePercent) {
 
 int ReturnFigures(AggregationContext& context, const StDATAINFO& /*dataSet*/, std::span<StTAXREPORTRATEINFO> rates,
                   std::span<StTAXREPORTBUSINESSTYPEINFO> businessTypes, std::int32_t substituteRate) {
-    auto* settings = static_cast<ClSetShohizei*>(ClDataMgr::Inst()->GetSetObject(kTaxSettingsObject, 1));
+    auto* settings = DataManagerSetObject<SetObject::TaxSettings>();
     if (settings == nullptr) return 0;
     // The arrays hold at least the five rates the return is built for; never run past them.
     const std::size_t counted = static_cast<std::uint16_t>(static_cast<std::int16_t>(settings->GetTaxRateCount()));
@@ -62,7 +62,7 @@ int ReturnFigures(AggregationContext& context, const StDATAINFO& /*dataSet*/, st
     }
     if (!EnsureReturnRule(context)) return 0;
     context.returnRule->SetSubstTaxRate(substituteRate);
-    context.returnRule->SumTax(context.taxMethod, context.monthCondition.Info(), rates.data(), businessTypes.data());
+    context.returnRule->SumTax(static_cast<std::uint8_t>(context.taxMethod), context.monthCondition.Info(), rates.data(), businessTypes.data());
     for (std::size_t i = 0; i < rateCount; ++i) rates[i].securitiesSales = Securities(rates[i].securitiesSales);
     return 1;
 }

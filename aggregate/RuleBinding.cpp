@@ -4,15 +4,10 @@
 #include "core_api/ClLinkMgr.h"
 #include "core_api/ClRuleBase.h"
 #include "core_api/ClSetData.h"
-
-namespace {
-
-constexpr int kDataSetObject = 5;
-
-}  // namespace
+#include "core_api/SetObject.h"
 
 const char* SelectedDataId() {
-    auto* dataSets = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(kDataSetObject, 1));
+    auto* dataSets = DataManagerSetObject<SetObject::DataSets>();
     return dataSets != nullptr ? dataSets->GetSelectedInfo()->dataId : "";
 }
 

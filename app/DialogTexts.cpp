@@ -1,6 +1,8 @@
 #include "app/DialogTexts.h"
 
+#include "aggregate/BusinessCategory.h"
 #include "app/TaxSettings.h"
+#include "core_api/TaxMethod.h"
 #include "platform/MbcsText.h"
 
 #include <cstdio>
@@ -12,10 +14,6 @@ namespace {
 constexpr std::size_t kTextLimit = 50;
 
 constexpr const char* kTaxMethodLabels[] = {"免税", "簡易課税", "原則課税"};
-constexpr const char* kBusinessLabels[] = {
-    "指定なし",         "第一種事業 卸売業", "第二種事業 小売業",    "第三種事業 製造業",
-    "第四種事業 その他", "第五種事業 サービス業", "第六種事業 不動産業",
-};
 constexpr const char* kCreditLabels[] = {"個別対応方式", "一括比例配分方式"};
 
 template <std::size_t N>
@@ -46,14 +44,14 @@ std::string SettingsText(RunState& state, const StDATAINFO& dataSet, int number)
     const unsigned method = settings.taxMethod;
     switch (number) {
     case 2:
-        state.taxMethod = settings.taxMethod;
+        state.taxMethod = TaxMethodOf(settings);
         return Blank(Label(kTaxMethodLabels, method));
     case 3:
         return method == 1 ? "主となる事業分類" : method == 2 ? "課税仕入控除" : "";
     case 4:
         if (method == 1) {
             state.mainBusinessCategory = settings.mainBusiness;
-            return Blank(Label(kBusinessLabels, settings.mainBusiness));
+            return Blank(std::string(BusinessCategories::Label(settings.mainBusiness)));
         }
         return method == 2 ? Blank(Label(kCreditLabels, settings.creditMethod)) : "";
     default:

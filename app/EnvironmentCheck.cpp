@@ -3,6 +3,7 @@
 #include "core_api/ClAccConnect.h"
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
+#include "resources/MessageCaption.h"
 
 #include <cstdlib>
 
@@ -48,6 +49,6 @@ Fit ReadFit() {
 int CheckEnvironment(HWND owner) {
     const Fit fit = ReadFit();
     if (fit == Fit::Fits) return 1;
-    ClAccConnect::Inst()->DispMsg(owner, MessageOf(fit), "消費税", MB_OK | MB_ICONWARNING);
+    ClAccConnect::Inst()->DispMsg(owner, MessageOf(fit), kMessageCaption, MB_OK | MB_ICONWARNING);
     return 0;
 }

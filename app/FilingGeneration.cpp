@@ -20,9 +20,9 @@ constexpr std::array<Generation, 6> kGenerations{{
     {"TXRP-9704.exe", 500},
 }};
 
-std::string_view GenerationName(std::int32_t firstDay, std::int32_t lastDay, std::uint8_t taxMethod) {
-    if (taxMethod == 0) return "TXRP-2004.exe";
-    const bool simplified = taxMethod == 1;
+std::string_view GenerationName(std::int32_t firstDay, std::int32_t lastDay, TaxMethod taxMethod) {
+    if (taxMethod == TaxMethod::Exempt) return "TXRP-2004.exe";
+    const bool simplified = taxMethod == TaxMethod::Simplified;
     if (lastDay >= 20200401) return "TXRP-2004.exe";
     if (lastDay >= 20191001) return "TXRP-1910.exe";
     // The one asymmetric row: simplified taxation looks at the first day, general at the last.
@@ -34,7 +34,7 @@ std::string_view GenerationName(std::int32_t firstDay, std::int32_t lastDay, std
 
 }  // namespace
 
-FilingGeneration ChooseFilingGeneration(std::int32_t firstDay, std::int32_t lastDay, std::uint8_t taxMethod) {
+FilingGeneration ChooseFilingGeneration(std::int32_t firstDay, std::int32_t lastDay, TaxMethod taxMethod) {
     const std::string_view name = GenerationName(firstDay, lastDay, taxMethod);
     for (const Generation& generation : kGenerations) {
         if (generation.executable == name) return {std::string(name), generation.substituteRate};

@@ -2,6 +2,8 @@
 // tax rate (hundredths of a percent) that lines without a rate take for it.
 #pragma once
 
+#include "core_api/TaxMethod.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,4 +12,4 @@ struct FilingGeneration {
     std::int32_t substituteRate = 0;
 };
 
-FilingGeneration ChooseFilingGeneration(std::int32_t firstDay, std::int32_t lastDay, std::uint8_t taxMethod);
+FilingGeneration ChooseFilingGeneration(std::int32_t firstDay, std::int32_t lastDay, TaxMethod taxMethod);

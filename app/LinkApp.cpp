@@ -15,13 +15,16 @@
 #include "app/TaxSettings.h"
 #include "conditions/ConditionsDialog.h"
 #include "conditions/MonthCondition.h"
+#include "conditions/PathLimits.h"
 #include "core_api/ClAccConnect.h"
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClMsgMgr.h"
 #include "core_api/ClSetShohizei.h"
+#include "core_api/SetObject.h"
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
 #include "report/ReportDocument.h"
+#include "resources/MessageCaption.h"
 #include "resources/ResourceIds.h"
 
 #include <algorithm>
@@ -31,15 +34,12 @@
 
 namespace {
 
-constexpr const char* kCaption = "消費税";
 constexpr int kUseDataType = 3;
-constexpr int kTaxSettingsObject = 4;
 constexpr int kPastResultsKind = 99;
 constexpr int kBusinessTypesPerRate = 6;
 // The report and the return rule are built for the five rate classes, whatever the core counts.
 constexpr int kReportedRates = 5;
 constexpr std::int32_t kSixthCategoryStart = 20150401;
-constexpr std::size_t kOutputPathChars = 255;
 
 constexpr const char* kSixthCategoryMessage =
     "集計範囲に事業分類「第六種事業」の仕訳が存在します。\n「第六種事業」は、平成27年4月1日以降に開始する課税期間に"
@@ -75,7 +75,7 @@ BOOL LinkApp::InitInstance() {
     } catch (const AmountOverflow&) {
         // Nothing in the aggregation catches an overflow: the run ends here as a failure.
         HWND owner = progress_ ? progress_->GetSafeHwnd() : nullptr;
-        platform::MessageBox(owner, kOverflowMessage, kCaption, MB_OK | MB_ICONWARNING);
+        platform::MessageBox(owner, kOverflowMessage, kMessageCaption, MB_OK | MB_ICONWARNING);
         state_.SetExit(RunExit::Failed);
     } catch (...) {
         // Whatever else leaves the run ends the process (the host world's own errors): the
@@ -92,7 +92,7 @@ BOOL LinkApp::InitInstance() {
 bool LinkApp::Connect() {
     AfxEnableControlContainer();
     ClAccConnect* connection = ClAccConnect::Inst();
-    connection->m_strTitle = kCaption;
+    connection->m_strTitle = kMessageCaption;
     connection->SetAppType(static_cast<ClSysEnvMgr::_AppType>(identity_.appType));
     connection->SetUseDataType(kUseDataType);
     if (connection->Initiate() != 0) return false;
@@ -163,7 +163,7 @@ void LinkApp::SetUpDialog(ConditionsDialog& dialog) {
     for (int number = 0; number < kDialogTextCount; ++number) {
         dialog.m_texts[number] = DialogText(state_, dataSet_, number);
     }
-    dialog.m_taxMethod = static_cast<std::int8_t>(state_.taxMethod);
+    dialog.m_taxMethod = state_.taxMethod;
 }
 
 // The saved-return method: the report from the return saved in the accounting product.
@@ -197,7 +197,7 @@ bool LinkApp::RunJournalMethod() {
 
 // The figure arrays, sized by the data set's rate count.
 bool LinkApp::AllocateFigures() {
-    state_.taxSettings = static_cast<ClSetShohizei*>(ClDataMgr::Inst()->GetSetObject(kTaxSettingsObject, 1));
+    state_.taxSettings = DataManagerSetObject<SetObject::TaxSettings>();
     if (state_.taxSettings == nullptr) {
         state_.SetExit(RunExit::Failed);
         return false;
@@ -217,16 +217,16 @@ bool LinkApp::CheckRange(std::int32_t firstDay) {
         state_.SetExit(RunExit::Failed);
         return false;
     }
-    const std::uint8_t method = taxSettingsRecord_.taxMethod;
-    if (method == 1 && sixthCount > 0 && firstDay < kSixthCategoryStart) {
+    const TaxMethod method = TaxMethodOf(taxSettingsRecord_);
+    if (method == TaxMethod::Simplified && sixthCount > 0 && firstDay < kSixthCategoryStart) {
         char message[1024] = {};
         std::snprintf(message, sizeof message, kSixthCategoryMessage, identity_.productName);
-        progress_->MessageBox(message, kCaption, MB_OK | MB_ICONWARNING);
+        progress_->MessageBox(message, kMessageCaption, MB_OK | MB_ICONWARNING);
         state_.SetExit(RunExit::Cancelled);
         return false;
     }
-    if (method > 1 && CheckUndeterminedImportTax(context) == 1) {
-        progress_->MessageBox(kImportTaxMessage, kCaption, MB_OK | MB_ICONINFORMATION);
+    if (method >= TaxMethod::General && CheckUndeterminedImportTax(context) == 1) {
+        progress_->MessageBox(kImportTaxMessage, kMessageCaption, MB_OK | MB_ICONINFORMATION);
     }
     return true;
 }
@@ -270,7 +270,7 @@ void LinkApp::Finish() {
     state_.rateFigures = {};
     state_.businessTypeFigures = {};
     state_.savedReturnInfo.reset();
-    progress_->MessageBox(kFinishedMessage, kCaption, MB_OK | MB_ICONINFORMATION);
+    progress_->MessageBox(kFinishedMessage, kMessageCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 // Ending the run, by any way, destroys the dialog objects made so far.

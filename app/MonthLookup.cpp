@@ -4,18 +4,18 @@
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClMsgMgr.h"
 #include "core_api/ClSetData.h"
+#include "core_api/SetObject.h"
 
 #include <memory>
 
 namespace {
 
-constexpr int kDataSetObject = 5;
 constexpr const char* kLocation = "Acc_FinTax31/ControlATS31";
 constexpr int kMonthsOfDatesLine = 8589;
 
 std::unique_ptr<ClAccPeriod> GetPeriod(RunState& state) {
     if (state.dataSetSettings == nullptr) {
-        state.dataSetSettings = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(kDataSetObject, 1));
+        state.dataSetSettings = DataManagerSetObject<SetObject::DataSets>();
     }
     ClAccPeriod* period = nullptr;
     if (state.dataSetSettings != nullptr) state.dataSetSettings->GetAccPeriod(period);

@@ -5,6 +5,7 @@
 #include "core_api/StSaveTaxInfo.h"
 #include "core_api/StTAXREPORTBUSINESSTYPEINFO.h"
 #include "core_api/StTAXREPORTRATEINFO.h"
+#include "core_api/TaxMethod.h"
 #include "platform/WinTypes.h"
 
 #include <cstdint>
@@ -38,7 +39,7 @@ struct RunState {
     std::vector<StTAXREPORTBUSINESSTYPEINFO> businessTypeFigures;
     std::unique_ptr<SavedReturnArea> savedReturnInfo;
     TaxTotals taxTotals;
-    std::uint8_t taxMethod = 0;
+    TaxMethod taxMethod = TaxMethod::Exempt;
     std::uint8_t mainBusinessCategory = 0;
     std::uint8_t roundingMode = 0;
 

@@ -7,6 +7,8 @@
 #include "core_api/ClMsgMgr.h"
 #include "core_api/ClSaveTaxShiryo.h"
 #include "core_api/ClSetData.h"
+#include "core_api/SetObject.h"
+#include "core_api/TaxMethod.h"
 
 #include <cstring>
 #include <memory>
@@ -14,7 +16,6 @@
 
 namespace {
 
-constexpr int kDataSetObject = 5;
 constexpr std::int32_t kNotCreated = -1;
 constexpr const char* kLocation = "Acc_FinTax31/ControlATS31";
 constexpr int kLoadLine = 8505;
@@ -35,7 +36,7 @@ struct Period {
 Period AccountingPeriod(RunState& state) {
     Period period;
     if (state.dataSetSettings == nullptr) {
-        state.dataSetSettings = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(kDataSetObject, 1));
+        state.dataSetSettings = DataManagerSetObject<SetObject::DataSets>();
     }
     ClAccPeriod* object = nullptr;
     if (state.dataSetSettings != nullptr) state.dataSetSettings->GetAccPeriod(object);
@@ -57,7 +58,7 @@ int LoadAndMatchSavedReturn(RunState& state, const StDATAINFO& dataSet) {
     ReadTaxSettings(state, dataSet, settings);
 
     const StSaveTaxInfo& saved = state.savedReturnInfo->info;
-    const int expectedKind = settings.taxMethod == 1 ? 2 : 1;
+    const int expectedKind = TaxMethodOf(settings) == TaxMethod::Simplified ? 2 : 1;
     const bool usable = saved.periodFirst != 0 && saved.periodLast != 0 && saved.periodFirst == period.first &&
                         saved.periodLast == period.last && saved.interimCode == dataSet.interimSetting + 1 &&
                         saved.taxationKind == expectedKind && saved.creditMethod == settings.creditMethod + 1;

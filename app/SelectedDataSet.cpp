@@ -2,14 +2,9 @@
 
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClSetData.h"
+#include "core_api/SetObject.h"
 
 #include <cstring>
-
-namespace {
-
-constexpr int kDataSetObject = 5;
-
-}  // namespace
 
 UserSelection ReadUserSelection() {
     UserSelection selection;
@@ -22,7 +17,7 @@ UserSelection ReadUserSelection() {
 
 void ReadSelectedDataSet(RunState& state, StDATAINFO& dataSet) {
     std::memset(&dataSet, 0, sizeof dataSet);
-    state.dataSetSettings = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(kDataSetObject, 1));
+    state.dataSetSettings = DataManagerSetObject<SetObject::DataSets>();
     const UserSelection selection = ReadUserSelection();
     if (state.dataSetSettings == nullptr) return;
     ClSetData& dataSets = *state.dataSetSettings;

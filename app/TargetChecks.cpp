@@ -1,5 +1,7 @@
 #include "app/TargetChecks.h"
 
+#include "aggregate/BusinessCategory.h"
+#include "aggregate/CoreObjects.h"
 #include "aggregate/RuleBinding.h"
 #include "core_api/ClMsgMgr.h"
 #include "core_api/ClRuleShiwake.h"
@@ -9,8 +11,6 @@
 
 namespace {
 
-constexpr int kSixthBusinessCategory = 6;
-constexpr std::int32_t kRuleNotCreated = -1001;
 constexpr const char* kLocation = "Acc_FinTax31/AddTax";
 constexpr int kCreateLine = 4008;
 constexpr int kCountLine = 4018;
@@ -55,7 +55,7 @@ std::int32_t CountSixthBusinessCategory(AggregationContext& context, std::int32_
     auto rule = MakeJournalRule();
     if (!rule) return messages->SetLastError(kRuleNotCreated, kLocation, kCreateLine);
     const std::int32_t status =
-        rule->CheckExistSwkByJigyoBunrui(context.monthCondition.Info(), kSixthBusinessCategory, count);
+        rule->CheckExistSwkByJigyoBunrui(context.monthCondition.Info(), BusinessCategories::kSixth, count);
     rule.reset();
     return messages->SetLastError(status, status != 0 ? kLocation : nullptr, status != 0 ? kCountLine : 0);
 }

@@ -2,18 +2,13 @@
 
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClSetShohizei.h"
+#include "core_api/SetObject.h"
 
 #include <cstring>
 
-namespace {
-
-constexpr int kTaxSettingsObject = 4;
-
-}  // namespace
-
 int ReadTaxSettings(RunState& state, const StDATAINFO& dataSet, StSHOHIZEIINFO& settings) {
     if (state.taxSettings == nullptr) {
-        state.taxSettings = static_cast<ClSetShohizei*>(ClDataMgr::Inst()->GetSetObject(kTaxSettingsObject, 1));
+        state.taxSettings = DataManagerSetObject<SetObject::TaxSettings>();
     }
     // A data set without settings object has no settings to read.
     if (state.taxSettings == nullptr) return 0;

@@ -87,7 +87,7 @@ void BareCorporatePass(AggregationContext& context) {
 }
 
 void BareIndividualPass(AggregationContext& context) {
-    auto* departments = static_cast<ClSetBumon*>(SetManagerObject(SetObjectNumber::Departments));
+    auto* departments = SetManagerSetObject<SetObject::Departments>();
     std::int32_t departmentCount = 0;
     departments->GetBmnCount(departmentCount, 0);
     ClSetBase::CursorHandle cursor = 0;
@@ -109,7 +109,7 @@ void BareIndividualPass(AggregationContext& context) {
     std::uint32_t lines = 0;
     journalRule->GetSwkCount(condition.Info(), nullptr, lines);
     journalRule->MoveReady(condition.Info(), nullptr, nullptr, _ECursorType_Forward);
-    departments = static_cast<ClSetBumon*>(SetManagerObject(SetObjectNumber::Departments));
+    departments = SetManagerSetObject<SetObject::Departments>();
     departments->GetCursor(cursor);
     departments->GetBmnCount(departmentCount, 0);
     for (std::uint32_t i = 0; i < lines; ++i) {

@@ -9,6 +9,7 @@
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClSetData.h"
 #include "core_api/ClSetShohizei.h"
+#include "core_api/SetObject.h"
 #include "core_api/standin/StandIn.h"
 
 #include <benchmark/benchmark.h>
@@ -53,9 +54,9 @@ const LoadedBooks& Books(const std::string& kind) {
     const char* folder = std::getenv("TXLINK_BENCH_BOOKS");
     StandIn::LoadBooksFile(std::string(folder != nullptr ? folder : ".") + "/" + kind + ".json");
     loaded.kind = kind;
-    auto* dataSets = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(5, 1));
+    auto* dataSets = DataManagerSetObject<SetObject::DataSets>();
     loaded.dataSet = *dataSets->GetSelectedInfo();
-    auto* taxSettings = static_cast<ClSetShohizei*>(ClDataMgr::Inst()->GetSetObject(4, 1));
+    auto* taxSettings = DataManagerSetObject<SetObject::TaxSettings>();
     loaded.settings = StSHOHIZEIINFO{};
     taxSettings->Get(&loaded.settings);
     NoActivity activity;

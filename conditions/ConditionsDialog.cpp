@@ -2,6 +2,7 @@
 
 #include "conditions/DestinationCheck.h"
 #include "conditions/MonthCheck.h"
+#include "conditions/PathLimits.h"
 #include "conditions/PathOperations.h"
 #include "core_api/ClFileMgr.h"
 #include "platform/CDataExchange.h"
@@ -9,6 +10,7 @@
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
 #include "resources/DialogResources.h"
+#include "resources/MessageCaption.h"
 #include "resources/ResourceIds.h"
 
 #include <cstdlib>
@@ -17,11 +19,8 @@
 namespace {
 
 constexpr int kMonthChars = 2;
-constexpr int kPathChars = 255;
 constexpr int kOutputFolderType = 0;
 constexpr int kSettingsFolderType = 1;
-constexpr std::int16_t kGeneralTaxation = 2;
-constexpr const char* kCaption = "消費税";
 constexpr const char* kPastResultsRefusal = "過去実績データは、連携の対象として使用できません。\n\nアプリケーションを終了します。";
 constexpr const char* kExemptRefusal =
     "消費税申告区分が免税のデータは、連携の対象として使用できません。\n\nアプリケーションを終了します。";
@@ -97,7 +96,7 @@ BOOL ConditionsDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     // A refused data set still runs the rest of the set-up; the dialog then closes at once.
     if (RefuseDataSet()) EndDialog(IDC_CANCEL);
-    m_outputPathEdit.SetLimitText(kPathChars);
+    m_outputPathEdit.SetLimitText(kOutputPathChars);
     fiscalYear_ = GetFiscalYear(m_periodFirst, m_periodLast);
     TakeRememberedConditions();
     if (!m_savedReturnAvailable) {
@@ -107,7 +106,7 @@ BOOL ConditionsDialog::OnInitDialog() {
     }
     SetUpOutputPath();
     const bool focused = SetUpMethod();
-    if (m_taxMethod == kGeneralTaxation) RegisterToolTip();
+    if (m_taxMethod == TaxMethod::General) RegisterToolTip();
     UpdateData(FALSE);
     return focused ? FALSE : TRUE;
 }
@@ -117,7 +116,7 @@ bool ConditionsDialog::RefuseDataSet() {
     const bool exempt = m_texts[3].empty() && m_texts[4].empty();
     if (!exempt && m_pastResults != 1) return false;
     const char* refusal = m_pastResults == 1 ? kPastResultsRefusal : kExemptRefusal;
-    MessageBox(refusal, kCaption, MB_OK | MB_ICONWARNING);
+    MessageBox(refusal, kMessageCaption, MB_OK | MB_ICONWARNING);
     return true;
 }
 
@@ -149,7 +148,7 @@ std::string ConditionsDialog::DefaultOutputPath() const {
 void ConditionsDialog::SetUpOutputPath() {
     // A remembered path longer than the edit holds would be cut to another file name: the
     // default path is offered instead.
-    const bool offerRemembered = !rememberedPath_.empty() && rememberedPath_.size() <= kPathChars;
+    const bool offerRemembered = !rememberedPath_.empty() && rememberedPath_.size() <= kOutputPathChars;
     const std::string defaultPath = offerRemembered ? std::string() : DefaultOutputPath();
     fixedPath_ = !m_fixedOutputPath.empty();
     if (!fixedPath_) {
@@ -273,7 +272,7 @@ bool ConditionsDialog::CheckMonthTexts() {
     const MonthCheckResult result =
         CheckMonths(fiscalYear_, std::atoi(m_startMonthText.c_str()), std::atoi(m_endMonthText.c_str()));
     if (result.Accepted()) return true;
-    MessageBox(kMonthsMessage, kCaption, MB_OK | MB_ICONWARNING);
+    MessageBox(kMonthsMessage, kMessageCaption, MB_OK | MB_ICONWARNING);
     FocusWholeText(result.focus == MonthField::Start ? m_startMonthEdit : m_endMonthEdit);
     return false;
 }
@@ -295,7 +294,7 @@ void ConditionsDialog::OnBrowse() {
 void ConditionsDialog::OnOK() {}
 
 void ConditionsDialog::OnCancel() {
-    MessageBox(kCancelMessage, kCaption, MB_OK | MB_ICONINFORMATION);
+    MessageBox(kCancelMessage, kMessageCaption, MB_OK | MB_ICONINFORMATION);
     EndDialog(IDC_CANCEL);
 }
 

@@ -5,6 +5,7 @@
 #include "conditions/FiscalYear.h"
 #include "conditions/SettingsFile.h"
 #include "core_api/ClToolTipMgr.h"
+#include "core_api/TaxMethod.h"
 #include "platform/CControls.h"
 #include "platform/CDialog.h"
 
@@ -31,7 +32,7 @@ public:
     int m_pastResults = 0;
     int m_savedReturnAvailable = 0;
     std::array<std::string, 5> m_texts;  // company, period, method, fourth caption, fourth value
-    std::int16_t m_taxMethod = 0;
+    TaxMethod m_taxMethod = TaxMethod::Exempt;
 
     // Outputs, read after Execute.
     int m_methodChoice = 0;

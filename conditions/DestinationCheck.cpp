@@ -3,12 +3,12 @@
 #include "conditions/PathOperations.h"
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
+#include "resources/MessageCaption.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr const char* kCaption = "消費税";
 constexpr const char* kEmptyMessage = "データ出力先が指定されていません。\n\n出力先を指定してください。";
 constexpr const char* kForbiddenMessage = "データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。";
 constexpr const char* kDriveMessage = "ドライブ名が有効でありません。\n\n有効なドライブを指定してください。";
@@ -62,10 +62,10 @@ const char* MessageOf(PathFault fault) {
     return "";
 }
 
-void Warn(CWnd& dialog, const char* text) { dialog.MessageBox(text, kCaption, MB_OK | MB_ICONWARNING); }
+void Warn(CWnd& dialog, const char* text) { dialog.MessageBox(text, kMessageCaption, MB_OK | MB_ICONWARNING); }
 
 bool Ask(CWnd& dialog, const char* text) {
-    return dialog.MessageBox(text, kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return dialog.MessageBox(text, kMessageCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 // A missing folder is made on request, level by level.

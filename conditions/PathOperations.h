@@ -3,11 +3,9 @@
 // their trail byte is never taken for a separator.
 #pragma once
 
-#include <cstddef>
-#include <string>
+#include "conditions/PathLimits.h"
 
-// Bytes a path buffer of the program holds, without its terminator.
-inline constexpr std::size_t kPathBytes = 260;
+#include <string>
 
 // The last character is a lead byte without its trail byte.
 bool EndsInLoneLeadByte(const std::string& text);

@@ -1,7 +1,7 @@
 #include "report/BasicSection.h"
 
 #include "report/CompanyName.h"
-#include "report/EntityKind.h"
+#include "aggregate/EntityKind.h"
 #include "report/ReportSection.h"
 #include "report/TransitionalRateFigures.h"
 
@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::uint8_t kGeneralTaxation = 2;
 
 // Positions of the values, in document order.
 enum : std::size_t {
@@ -48,7 +47,7 @@ std::string OneIf(bool condition) { return condition ? "1" : "2"; }
 }  // namespace
 
 BasicValues ComposeBasicValues(const StDATAINFO& dataSet, const ReportFigures& figures, ReportMethod method) {
-    const bool general = figures.taxMethod == kGeneralTaxation;
+    const bool general = figures.taxMethod == TaxMethod::General;
     BasicValues values;
     values[kCompanyName] = CompanyNameOf(dataSet);
     values[kEntity] = EntityText(dataSet);

@@ -1,10 +1,11 @@
+#include "core_api/SetObject.h"
 #include "report/DataWriters.h"
 
 #include "aggregate/DecimalAmount.h"
 #include "core_api/ClDataMgr.h"
 #include "report/DataSectionFrame.h"
 #include "report/DataSectionWriter.h"
-#include "report/EntityKind.h"
+#include "aggregate/EntityKind.h"
 #include "report/RateFigureTable.h"
 #include "report/RoundToYen.h"
 
@@ -18,7 +19,6 @@ using R = StTAXREPORTRATEINFO;
 using B = StTAXREPORTBUSINESSTYPEINFO;
 using Zero = DataSectionWriter::Zero;
 
-constexpr int kTaxSettingsObject = 4;
 
 // The securities figure is read as the return figures left it, already times 20.
 constexpr auto kSales = kSalesFigures<R>;
@@ -160,7 +160,6 @@ int IncomeMask(std::uint8_t incomeKind) {
     }
 }
 
-constexpr std::uint8_t kGeneralTaxation = 2;
 
 class JournalSection {
 public:
@@ -202,7 +201,7 @@ public:
 
     void WriteIndividualRefund() {
         const DataGroup& group = ReportCatalogue::IndividualRefundGroup();
-        if (EntityKind::IsCorporation(dataSet_) || figures_.taxMethod != kGeneralTaxation) {
+        if (EntityKind::IsCorporation(dataSet_) || figures_.taxMethod != TaxMethod::General) {
             data_.WriteEmptyGroup(group);
             return;
         }
@@ -306,7 +305,7 @@ int WriteJournalData(XmlReportWriter& writer, std::string& line, const ReportFig
                      const StDATAINFO& dataSet, const StSHOHIZEIINFO& settings) {
     DataSectionWriter data(writer, line);
     if (!data.OpenData()) return 0;
-    if (ClDataMgr::Inst()->GetSetObject(kTaxSettingsObject, 1) == nullptr) return 0;
+    if (DataManagerSetObject<SetObject::TaxSettings>() == nullptr) return 0;
     JournalSection section(data, figures, dataSet, settings);
     return WriteDataGroups(data, section);
 }

@@ -6,11 +6,11 @@
 #include "report/ReportFile.h"
 #include "report/ReportSection.h"
 #include "report/SystemSection.h"
+#include "resources/MessageCaption.h"
 
 namespace {
 
 constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
-constexpr const char* kCaption = "消費税";
 constexpr const char* kSystemFailed = "システム情報の出力に失敗しました。\n\n出力を続けますか？";
 constexpr const char* kBasicFailed = "基本情報の出力に失敗しました。\n\n出力を続けますか？";
 constexpr const char* kDataFailed = "連動情報の出力に失敗しました。\n\n出力を続けますか？";
@@ -18,7 +18,7 @@ constexpr const char* kEndLost = "連動情報ファイルの出力を完了で�
 
 // Asks after a failed section; true when the user goes on with the next one.
 bool GoOnAfter(const ReportRequest& request, const char* question) {
-    return platform::MessageBox(request.owner, question, kCaption, MB_YESNO | MB_ICONWARNING) == IDYES;
+    return platform::MessageBox(request.owner, question, kMessageCaption, MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ int WriteReport(const ReportRequest& request, const ReportFigures& figures, cons
     target.Discard();
     // After a No the user chose to stop; otherwise (Yes answers, a lost end tag, a file that
     // could not take the destination's place) nothing has yet said that no report was made.
-    if (!stoppedByUser) platform::MessageBox(request.owner, kEndLost, kCaption, MB_OK | MB_ICONWARNING);
+    if (!stoppedByUser) platform::MessageBox(request.owner, kEndLost, kMessageCaption, MB_OK | MB_ICONWARNING);
     return 0;
 }
 

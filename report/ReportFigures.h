@@ -5,6 +5,7 @@
 #include "core_api/StSaveTaxInfo.h"
 #include "core_api/StTAXREPORTBUSINESSTYPEINFO.h"
 #include "core_api/StTAXREPORTRATEINFO.h"
+#include "core_api/TaxMethod.h"
 
 #include <cstdint>
 #include <span>
@@ -15,6 +16,6 @@ struct ReportFigures {
     std::span<const StTAXREPORTBUSINESSTYPEINFO> businessTypes;
     const TaxTotals* totals = nullptr;
     const StSaveTaxInfo* savedReturn = nullptr;
-    std::uint8_t taxMethod = 0;
+    TaxMethod taxMethod = TaxMethod::Exempt;
     std::uint8_t roundingMode = 0;
 };

@@ -1,8 +1,8 @@
 #include "report/RoundToYen.h"
 
-namespace {
+#include "aggregate/DecimalAmount.h"
 
-constexpr std::int64_t kScale = 10000;
+namespace {
 
 // The carry runs from the last digit of the fraction upward: 5 or more in a digit adds one to
 // the digit above it.
@@ -18,8 +18,8 @@ bool DigitCarryRoundsUp(std::int64_t fraction) {
 }
 
 std::int64_t RoundMagnitude(std::uint64_t magnitude, std::uint8_t roundingMode) {
-    const auto yen = static_cast<std::int64_t>(magnitude / kScale);
-    const auto fraction = static_cast<std::int64_t>(magnitude % kScale);
+    const auto yen = static_cast<std::int64_t>(magnitude / DecimalAmount::kScale);
+    const auto fraction = static_cast<std::int64_t>(magnitude % DecimalAmount::kScale);
     switch (roundingMode) {
     case 0:
         return DigitCarryRoundsUp(fraction) ? yen + 1 : yen;

@@ -4,7 +4,7 @@
 #include "aggregate/ReturnFigures.h"
 #include "report/DataSectionFrame.h"
 #include "report/DataSectionWriter.h"
-#include "report/EntityKind.h"
+#include "aggregate/EntityKind.h"
 #include "report/RateFigureTable.h"
 #include "report/RoundToYen.h"
 
@@ -98,7 +98,6 @@ constexpr std::size_t kCorporateAssetAmounts = 6;
 static_assert(1 + kCorporateLineAmounts + 1 + kCorporateAssetAmounts == ReportCatalogue::CorporateRefundGroup().count);
 static_assert(1 + kSavedRefundAmounts == ReportCatalogue::IndividualRefundGroup().count);
 
-constexpr std::uint8_t kGeneralTaxation = 2;
 constexpr std::uint8_t kExcludesTaxFlag = 2;
 
 std::int64_t TwentyFold(std::int64_t saved) {
@@ -117,7 +116,7 @@ public:
     // The general return's families carry values under general taxation only, the
     // business-category families only under the other methods.
     void WriteRateGroup(const DataGroup& group) {
-        const bool general = figures_.taxMethod == kGeneralTaxation;
+        const bool general = figures_.taxMethod == TaxMethod::General;
         switch (group.family) {
         case DataFamily::Sales:
             return WriteFromTable(group, kSales, !general);
@@ -140,7 +139,7 @@ public:
 
     void WriteCorporateRefund() {
         const DataGroup& group = ReportCatalogue::CorporateRefundGroup();
-        if (EntityKind::IsIndividual(dataSet_) || figures_.taxMethod != kGeneralTaxation) {
+        if (EntityKind::IsIndividual(dataSet_) || figures_.taxMethod != TaxMethod::General) {
             data_.WriteEmptyGroup(group);
             return;
         }
@@ -158,7 +157,7 @@ public:
     // No filter by income kind here, and zero is written empty as everywhere else.
     void WriteIndividualRefund() {
         const DataGroup& group = ReportCatalogue::IndividualRefundGroup();
-        if (EntityKind::IsCorporation(dataSet_) || figures_.taxMethod != kGeneralTaxation) {
+        if (EntityKind::IsCorporation(dataSet_) || figures_.taxMethod != TaxMethod::General) {
             data_.WriteEmptyGroup(group);
             return;
         }

@@ -3,6 +3,7 @@
 #include "platform/CFile.h"
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
+#include "resources/MessageCaption.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,7 +22,6 @@ constexpr char kEndOfFile = '\x1A';
 constexpr unsigned char kUnread = 0xFF;  // fills the buffer beyond the file's bytes
 
 constexpr const char* kOutOfMemory = "ﾒﾓﾘが不足しています。";
-constexpr const char* kCaption = "消費税";
 
 // CR, the end-of-file mark and NUL are never the trail byte of a character: a lead byte before
 // one of them stands alone, and the line still ends where its CR LF is.
@@ -70,7 +70,7 @@ void SupportInfoReader::Load() {
     attempted_ = true;
     buffer_ = AllocateBuffer();
     if (!buffer_) {
-        platform::MessageBox(owner_, kOutOfMemory, kCaption, MB_OK | MB_ICONWARNING);
+        platform::MessageBox(owner_, kOutOfMemory, kMessageCaption, MB_OK | MB_ICONWARNING);
         return;
     }
     std::memset(buffer_.get(), kUnread, kBufferSize);

@@ -1,3 +1,4 @@
+#include "core_api/SetObject.h"
 #include "report/TransitionalRateFigures.h"
 
 #include "core_api/ClDataMgr.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr int kTaxSettingsObject = 4;
 constexpr int kCurrentRates = 2;  // 10% and 8% reduced come first
 constexpr int kBusinessTypesPerRate = 6;
 
@@ -43,7 +43,7 @@ bool HoldsTransitionalRateFigures(std::span<const StTAXREPORTRATEINFO> rates,
 
 bool HoldsTransitionalRateFigures(std::span<const StTAXREPORTRATEINFO> rates,
                                   std::span<const StTAXREPORTBUSINESSTYPEINFO> businessTypes) {
-    auto* settings = static_cast<ClSetShohizei*>(ClDataMgr::Inst()->GetSetObject(kTaxSettingsObject, 1));
+    auto* settings = DataManagerSetObject<SetObject::TaxSettings>();
     if (settings == nullptr) return false;
     return HoldsTransitionalRateFigures(rates, businessTypes, settings->GetTaxRateCount());
 }

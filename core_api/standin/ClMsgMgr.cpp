@@ -1,5 +1,6 @@
 #include "core_api/ClMsgMgr.h"
 
+#include "core_api/ClAccConnect.h"
 #include "core_api/CoreStatus.h"
 #include "core_api/standin/World.h"
 #include "platform/SystemServices.h"
@@ -24,7 +25,7 @@ int ClMsgMgr::CheckFatalErrorWithMsg(std::int32_t status, int, int show, HWND ow
     if (status == CoreStatus::Ok || status == CoreStatus::EndOfRecords) return 0;
     if (show != 0)
         platform::MessageBox(owner, "会計データの処理中にエラーが発生しました。\n(エラーコード: " + std::to_string(status) + ")",
-                             "消費税", MB_OK | MB_ICONWARNING);
+                             ClAccConnect::Inst()->m_strTitle, MB_OK | MB_ICONWARNING);
     return 1;
 }
 

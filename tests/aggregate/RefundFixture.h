@@ -10,6 +10,7 @@
 #include "conditions/MonthCondition.h"
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClSetData.h"
+#include "core_api/SetObject.h"
 #include "core_api/standin/StandIn.h"
 #include "tests/aggregate/RefundBooks.h"
 #include "tests/support/HostFixture.h"
@@ -52,7 +53,7 @@ protected:
     // Loads the books and builds the month condition of the chosen calendar months.
     void Prepare(int startMonth = 4, int endMonth = 3) {
         LoadBooks(books_);
-        auto* dataSets = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(5, 1));
+        auto* dataSets = DataManagerSetObject<SetObject::DataSets>();
         dataSet_ = *dataSets->GetSelectedInfo();
         settings_ = StSHOHIZEIINFO{};
         settings_.taxIncludedBasis = DataSet()["tax"].value("included", 0) != 0 ? 1 : 0;

@@ -35,7 +35,7 @@ protected:
         LoadBooks(books_);
         StartHost();
         BuildMonthCondition(context_.monthCondition, FiscalYear{4, 103}, startMonth, endMonth, 0);
-        context_.taxMethod = 2;
+        context_.taxMethod = TaxMethod::General;
         return ReturnFigures(context_, StDATAINFO{}, rates_, business_, 1000);
     }
 

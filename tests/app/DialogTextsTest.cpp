@@ -42,7 +42,7 @@ TEST_F(DialogTextsTest, ExemptHasNoFourthRow) {
     EXPECT_EQ(texts[2], " 免税");
     EXPECT_EQ(texts[3], "");
     EXPECT_EQ(texts[4], "");
-    EXPECT_EQ(state_.taxMethod, 0);
+    EXPECT_EQ(state_.taxMethod, TaxMethod::Exempt);
     EXPECT_EQ(state_.roundingMode, 2);
     EXPECT_EQ(state_.mainBusinessCategory, 0);
 }
@@ -57,7 +57,7 @@ TEST_F(DialogTextsTest, SimplifiedShowsTheMainBusinessCategory) {
         EXPECT_EQ(texts[3], "主となる事業分類");
         EXPECT_EQ(texts[4], labels[category]);
         EXPECT_EQ(state_.mainBusinessCategory, category);
-        EXPECT_EQ(state_.taxMethod, 1);
+        EXPECT_EQ(state_.taxMethod, TaxMethod::Simplified);
     }
 }
 
@@ -67,7 +67,7 @@ TEST_F(DialogTextsTest, GeneralShowsThePurchaseCreditMethod) {
     EXPECT_EQ(texts[2], " 原則課税");
     EXPECT_EQ(texts[3], "課税仕入控除");
     EXPECT_EQ(texts[4], " 一括比例配分方式");
-    EXPECT_EQ(state_.taxMethod, 2);
+    EXPECT_EQ(state_.taxMethod, TaxMethod::General);
     EXPECT_EQ(state_.roundingMode, 1);
     EXPECT_EQ(state_.mainBusinessCategory, 0);
 }

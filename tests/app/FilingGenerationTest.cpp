@@ -4,11 +4,11 @@
 
 namespace {
 
-constexpr std::uint8_t kExempt = 0;
-constexpr std::uint8_t kSimplified = 1;
-constexpr std::uint8_t kGeneral = 2;
+constexpr TaxMethod kExempt = TaxMethod::Exempt;
+constexpr TaxMethod kSimplified = TaxMethod::Simplified;
+constexpr TaxMethod kGeneral = TaxMethod::General;
 
-std::string Name(std::int32_t first, std::int32_t last, std::uint8_t method) {
+std::string Name(std::int32_t first, std::int32_t last, TaxMethod method) {
     return ChooseFilingGeneration(first, last, method).executable;
 }
 
@@ -18,7 +18,7 @@ TEST(FilingGeneration, ExemptDataIsAlwaysTheNewestGeneration) {
 }
 
 TEST(FilingGeneration, LastDayBoundaries) {
-    for (std::uint8_t method : {kSimplified, kGeneral, std::uint8_t{7}}) {
+    for (TaxMethod method : {kSimplified, kGeneral, TaxMethod{7}}) {
         EXPECT_EQ(Name(20190401, 20200401, method), "TXRP-2004.exe");
         EXPECT_EQ(Name(20190401, 20200331, method), "TXRP-1910.exe");
         EXPECT_EQ(Name(20190101, 20191001, method), "TXRP-1910.exe");

@@ -71,7 +71,7 @@ TEST_F(ConditionsDialogTest, WithoutAnOutputFolderTheTemporaryFolderIsOffered) {
 }
 
 TEST_F(ConditionsDialogTest, ToolTipOnlyUnderGeneralTaxation) {
-    dialog_->m_taxMethod = 1;
+    dialog_->m_taxMethod = TaxMethod::Simplified;
     dialog_->m_texts[3] = "主となる事業分類";
     Run("");
     EXPECT_TRUE(Events("tooltip").empty());

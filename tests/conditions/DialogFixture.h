@@ -28,7 +28,7 @@ protected:
         d.m_savedLastMonth = 9;
         d.m_savedReturnAvailable = 1;
         d.m_texts = {" 表ソ商事", " 2024/04/01～2025/03/31", " 原則課税", "課税仕入控除", " 個別対応方式"};
-        d.m_taxMethod = 2;
+        d.m_taxMethod = TaxMethod::General;
     }
 
     // A fresh dialog, folder and host for the next case of a table.

@@ -7,6 +7,7 @@
 #include "core_api/ClSaveTaxShiryo.h"
 #include "core_api/ClSetData.h"
 #include "core_api/ClSetShohizei.h"
+#include "core_api/SetObject.h"
 #include "core_api/standin/BooksValues.h"
 #include "platform/WorldError.h"
 
@@ -109,9 +110,9 @@ TEST(BooksLoaderTest, TextsBecomeCp932AndDefaultsApply) {
     std::string json = R"({"selection": [0, 1], "dataSets": [{"id": "D1", "number": 1, "company": ")" +
                        std::string(reinterpret_cast<const char*>(name)) + R"(", "period": [20240401, 20250331]}]})";
     Load(json);
-    auto* data = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(5, 1));
+    auto* data = DataManagerSetObject<SetObject::DataSets>();
     EXPECT_STREQ(data->GetSelectedInfo()->companyName, "株式会社ソ表");
-    auto* tax = static_cast<ClSetShohizei*>(ClDataMgr::Inst()->GetSetObject(4, 1));
+    auto* tax = DataManagerSetObject<SetObject::TaxSettings>();
     ASSERT_NE(tax, nullptr);
     EXPECT_EQ(tax->GetTaxRateCount(), 5);
     StSHOHIZEIINFO settings;
@@ -222,7 +223,7 @@ TEST(BooksLoadSpeed, LoadNamedBooks) {
     std::timespec start{}, end{};
     std::timespec_get(&start, TIME_UTC);
     StandIn::LoadBooksFile(path);
-    auto* data = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(5, 1));
+    auto* data = DataManagerSetObject<SetObject::DataSets>();
     std::timespec_get(&end, TIME_UTC);
     double seconds = static_cast<double>(end.tv_sec - start.tv_sec) + (end.tv_nsec - start.tv_nsec) / 1e9;
     std::printf("loaded %s (%s) in %.2f s\n", path, data->GetSelectedInfo()->dataId, seconds);

@@ -12,6 +12,7 @@
 #include "core_api/ClSetData.h"
 #include "core_api/ClSetKamoku.h"
 #include "core_api/ClSetShohizei.h"
+#include "core_api/SetObject.h"
 #include "platform/host/HostSession.h"
 
 #include <gtest/gtest.h>
@@ -78,7 +79,7 @@ TEST_F(CoreCallsTest, UserSelectionAndDataSets) {
     EXPECT_EQ(second, 20);
     EXPECT_NE(user->GetSelectedNo("suzuki", first, second), 0);
 
-    auto* data = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(5, 1));
+    auto* data = DataManagerSetObject<SetObject::DataSets>();
     EXPECT_STREQ(data->GetSelectedInfo()->dataId, "D20");
     ClSetBase::CursorHandle cursor = 0;
     ASSERT_EQ(data->GetDatCursor(cursor), 0);
@@ -99,7 +100,7 @@ TEST_F(CoreCallsTest, UserSelectionAndDataSets) {
 }
 
 TEST_F(CoreCallsTest, TaxSettingsFollowTheCurrentDataSet) {
-    auto* data = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(5, 1));
+    auto* data = DataManagerSetObject<SetObject::DataSets>();
     ASSERT_EQ(data->SetCurDataID("D10"), 0);  // each set object keeps its own current data set
     EXPECT_EQ(ClDataMgr::Inst()->GetSetObject(4, 1), nullptr);
 
@@ -107,7 +108,7 @@ TEST_F(CoreCallsTest, TaxSettingsFollowTheCurrentDataSet) {
       {"id": "D1", "number": 1, "period": [20240101, 20241231], "tax": {"method": 2, "rounding": 1, "credit": 1,
        "mainBusiness": 0, "included": 1}, "rates": 3},
       {"id": "D2", "number": 2, "period": [20240101, 20241231], "tax": null}]})");
-    auto* tax = static_cast<ClSetShohizei*>(ClDataMgr::Inst()->GetSetObject(4, 1));
+    auto* tax = DataManagerSetObject<SetObject::TaxSettings>();
     ASSERT_NE(tax, nullptr);
     StSHOHIZEIINFO settings{};
     ASSERT_EQ(tax->Get(&settings), 0);
@@ -122,7 +123,7 @@ TEST_F(CoreCallsTest, TaxSettingsFollowTheCurrentDataSet) {
 }
 
 TEST_F(CoreCallsTest, DepartmentsByWalkAndByCode) {
-    auto* departments = static_cast<ClSetBumon*>(ClDataMgr::Inst()->GetSetMgr()->GetSetObject(2, 1));
+    auto* departments = SetManagerSetObject<SetObject::Departments>();
     std::int32_t count = 0;
     ASSERT_EQ(departments->GetBmnCount(count, 0), 0);
     EXPECT_EQ(count, 2);
@@ -159,7 +160,7 @@ TEST_F(CoreCallsTest, FaultsAnswerTheirStatusAlwaysOrAfterNCalls) {
       "ClRuleShiwake::MoveNext": {"status": 9, "after": 2}},
       "dataSets": [{"id": "D1", "number": 1, "period": [20240401, 20250331],
         "journal": [{"date": 20240401}, {"date": 20240402}, {"date": 20240403}]}]})");
-    auto* tax = static_cast<ClSetShohizei*>(ClDataMgr::Inst()->GetSetObject(4, 1));
+    auto* tax = DataManagerSetObject<SetObject::TaxSettings>();
     StSHOHIZEIINFO settings{};
     EXPECT_EQ(tax->Get(&settings), 77);
     EXPECT_EQ(tax->Get(&settings), 77);

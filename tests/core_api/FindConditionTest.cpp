@@ -8,6 +8,7 @@
 #include "core_api/ClRuleShiwake.h"
 #include "core_api/ClSetData.h"
 #include "core_api/ClSetKamoku.h"
+#include "core_api/SetObject.h"
 
 #include <gtest/gtest.h>
 
@@ -125,7 +126,7 @@ TEST_F(FindConditionTest, BusinessCategoryCountUsesEitherSide) {
 }
 
 TEST_F(FindConditionTest, AccountClassAndAssetDate) {
-    ClSetKamoku* accounts = static_cast<ClSetKamoku*>(ClDataMgr::Inst()->GetSetObject(1, 1));
+    ClSetKamoku* accounts = DataManagerSetObject<SetObject::Accounts>();
     ASSERT_NE(accounts, nullptr);
     FindInfo classes{Item(FindCode::FieldAccountClass, 0, FindCode::Equal, static_cast<std::int32_t>(0x80800000u), FindCode::LinkOr),
                      Item(FindCode::FieldAccountClass, 0, FindCode::Equal, 0x20804000, FindCode::LinkEnd)};

@@ -5,6 +5,7 @@
 #include "core_api/ClAccPeriod.h"
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClSetData.h"
+#include "core_api/SetObject.h"
 
 #include <gtest/gtest.h>
 
@@ -116,7 +117,7 @@ TEST_F(PeriodTest, DataSetHandsOutItsPeriod) {
     Load(R"({"selection": [0, 7], "dataSets": [
       {"id": "A", "number": 3, "period": [20230101, 20231231]},
       {"id": "B", "number": 7, "period": [20240401, 20250331]}]})");
-    auto* data = static_cast<ClSetData*>(ClDataMgr::Inst()->GetSetObject(5, 1));
+    auto* data = DataManagerSetObject<SetObject::DataSets>();
     ASSERT_NE(data, nullptr);
     ClAccPeriod* raw = nullptr;
     ASSERT_EQ(data->GetAccPeriod(raw), 0);

@@ -46,13 +46,13 @@ TEST_F(BasicSectionTest, JournalMethodTakesTheDataSetAndTheTaxMethod) {
     ReportFigures figures;
     figures.rates = rates_;
     figures.businessTypes = business_;
-    figures.taxMethod = 2;
+    figures.taxMethod = TaxMethod::General;
     EXPECT_EQ(AsVector(ComposeBasicValues(DataSet(1), figures, ReportMethod::Journal)),
               (Values{"ＡＢＣ商事", "20240401", "20250331", "1", "1", "2", "1", "1"}));
-    figures.taxMethod = 1;
+    figures.taxMethod = TaxMethod::Simplified;
     EXPECT_EQ(AsVector(ComposeBasicValues(DataSet(1), figures, ReportMethod::Journal)),
               (Values{"ＡＢＣ商事", "20240401", "20250331", "1", "2", "2", "1", ""}));
-    figures.taxMethod = 0;
+    figures.taxMethod = TaxMethod::Exempt;
     EXPECT_EQ(AsVector(ComposeBasicValues(DataSet(1), figures, ReportMethod::Journal)),
               (Values{"ＡＢＣ商事", "20240401", "20250331", "1", "2", "2", "1", ""}));
 }
@@ -78,7 +78,7 @@ TEST_F(BasicSectionTest, SavedMethodTakesTheSavedReturn) {
     saved.periodLast = 20231231;
     ReportFigures figures;
     figures.savedReturn = &saved;
-    figures.taxMethod = 2;
+    figures.taxMethod = TaxMethod::General;
     // Amounts at a transitional rate do not count in this method; only the saved flag does.
     figures.rates = rates_;
     rates_[2].taxableSalesExcl = 10000;
@@ -91,7 +91,7 @@ TEST_F(BasicSectionTest, SavedMethodTakesTheSavedReturn) {
     EXPECT_EQ(AsVector(ComposeBasicValues(DataSet(3), figures, ReportMethod::SavedReturn)),
               (Values{"ＡＢＣ商事", "20230101", "20231231", "2", "1", "1", "2", "2"}));
 
-    figures.taxMethod = 1;  // no purchase computation outside general taxation
+    figures.taxMethod = TaxMethod::Simplified;  // no purchase computation outside general taxation
     EXPECT_EQ(AsVector(ComposeBasicValues(DataSet(3), figures, ReportMethod::SavedReturn)),
               (Values{"ＡＢＣ商事", "20230101", "20231231", "2", "2", "1", "2", ""}));
 }

@@ -46,7 +46,7 @@ protected:
         figures.rates = rates_;
         figures.businessTypes = business_;
         figures.totals = &totals_;
-        figures.taxMethod = settings_.taxMethod;
+        figures.taxMethod = TaxMethodOf(settings_);
         figures.roundingMode = settings_.roundingMode;
         const int result = WriteJournalData(writer, line, figures, dataSet_, settings_);
         writer.CloseFile();

@@ -67,7 +67,7 @@ protected:
         dataSet_.entityKind = 1;
         figures_.rates = rates_;
         figures_.businessTypes = business_;
-        figures_.taxMethod = 2;
+        figures_.taxMethod = TaxMethod::General;
         request_.outputPath = "C:\\out.xml";
         request_.functionId = -7;
         request_.productName = "帳簿星２１ Alto";

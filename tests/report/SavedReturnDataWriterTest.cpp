@@ -66,7 +66,7 @@ protected:
     ReportFolder folder_;
     std::unique_ptr<StSaveTaxInfo> saved_;
     StDATAINFO dataSet_{};
-    std::uint8_t taxMethod_ = 2;
+    TaxMethod taxMethod_ = TaxMethod::General;
     std::uint8_t roundingMode_ = 0;
     std::string written_;
 };
@@ -98,7 +98,7 @@ TEST_F(SavedReturnDataTest, GeneralTaxationFillsTheGeneralReturnOnly) {
 TEST_F(SavedReturnDataTest, SimplifiedAndExemptFillTheBusinessReturnOnly) {
     FillDistinctFigures();
     SetRefundAmount(*saved_, 1, 5 * kYen);
-    for (std::uint8_t method : {1, 0}) {
+    for (TaxMethod method : {TaxMethod::Simplified, TaxMethod::Exempt}) {
         taxMethod_ = method;
         for (int entity : {1, 2, 3}) {
             dataSet_.entityKind = static_cast<std::uint8_t>(entity);
@@ -134,7 +134,7 @@ TEST_F(SavedReturnDataTest, TwentyfoldBeyondSixtyFourBitsFailsBeforeItsElement) 
     EXPECT_EQ(Write(), 0);
     EXPECT_TRUE(written_.ends_with("<MENZEIURIAGEZEINUKI10></MENZEIURIAGEZEINUKI10>\r\n")) << written_;
     // Left empty by the method, the figure is never multiplied.
-    taxMethod_ = 1;
+    taxMethod_ = TaxMethod::Simplified;
     EXPECT_EQ(Write(), 1);
 }
 
