@@ -1,6 +1,6 @@
 // A small Windows console program that answers what a program sees of its world, for the tests
 // of scripts/wine-run: each argument is one question, each answer one line on stdout.
-//   drive:ROOT  env:NAME  temp  write:PATH  read:PATH  exit:N
+//   drive:ROOT  env:NAME  temp  write:PATH  read:PATH  wait:PATH (until it exists, 60 s at most)  exit:N
 #include <windows.h>
 
 #include <cstdio>
@@ -55,6 +55,9 @@ int main(int argc, char** argv) {
             std::printf("%s\n", Write(rest) ? "written" : "refused");
         } else if (Starts(argv[i], "read:", &rest)) {
             std::printf("%s\n", Content(rest).c_str());
+        } else if (Starts(argv[i], "wait:", &rest)) {
+            for (int tenths = 0; tenths < 600 && ::GetFileAttributesA(rest) == INVALID_FILE_ATTRIBUTES; ++tenths) ::Sleep(100);
+            std::printf("%s\n", ::GetFileAttributesA(rest) != INVALID_FILE_ATTRIBUTES ? "arrived" : "timed out");
         } else if (Starts(argv[i], "exit:", &rest)) {
             code = std::atoi(rest);
         } else if (std::strcmp(argv[i], "acp") == 0) {
