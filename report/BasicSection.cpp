@@ -1,14 +1,13 @@
 #include "report/BasicSection.h"
 
-#include "report/CompanyName.h"
 #include "aggregate/EntityKind.h"
+#include "report/CompanyName.h"
 #include "report/ReportSection.h"
 #include "report/TransitionalRateFigures.h"
 
 #include <algorithm>
 
 namespace {
-
 
 // Positions of the values, in document order.
 enum : std::size_t {
@@ -22,11 +21,6 @@ enum : std::size_t {
     kPurchaseTaxComputation,
 };
 static_assert(kPurchaseTaxComputation + 1 == ReportCatalogue::kBasicCount);
-
-const StSaveTaxInfo& SavedReturnOf(const ReportFigures& figures) {
-    static const StSaveTaxInfo kNone{};
-    return figures.savedReturn != nullptr ? *figures.savedReturn : kNone;
-}
 
 // Other entity codes are the core's own and leave the element empty.
 std::string EntityText(const StDATAINFO& dataSet) {
@@ -59,7 +53,7 @@ BasicValues ComposeBasicValues(const StDATAINFO& dataSet, const ReportFigures& f
         values[kSalesTaxComputation] = "1";
         values[kPurchaseTaxComputation] = general ? "1" : "";
     } else {
-        const StSaveTaxInfo& saved = SavedReturnOf(figures);
+        const StSaveTaxInfo& saved = figures.SavedReturn();
         values[kYearFirst] = std::to_string(saved.periodFirst);
         values[kYearLast] = std::to_string(saved.periodLast);
         values[kTransitionalAssets] = OneIf(saved.transitionalAssets != 0);
@@ -70,13 +64,13 @@ BasicValues ComposeBasicValues(const StDATAINFO& dataSet, const ReportFigures& f
     return values;
 }
 
-int WriteBasicSection(XmlReportWriter& writer, std::string& line, const StDATAINFO& dataSet,
-                      const ReportFigures& figures, ReportMethod method) {
+bool WriteBasicSection(XmlReportWriter& writer, const StDATAINFO& dataSet, const ReportFigures& figures,
+                       ReportMethod method) {
     using ReportSection::kSectionDepth;
     const BasicValues values = ComposeBasicValues(dataSet, figures, method);
-    if (!writer.OpenElement(line, ReportCatalogue::kBasic, kSectionDepth)) return 0;
+    if (!writer.OpenElement(ReportCatalogue::kBasic, kSectionDepth)) return false;
     for (std::size_t at = 0; at < values.size(); ++at) {
-        if (!ReportSection::WriteValue(writer, line, ReportCatalogue::kBasicFirst + at, values[at])) return 0;
+        if (!ReportSection::WriteValue(writer, ReportCatalogue::kBasicFirst + at, values[at])) return false;
     }
-    return writer.CloseElement(line, ReportCatalogue::kBasic, kSectionDepth);
+    return writer.CloseElement(ReportCatalogue::kBasic, kSectionDepth);
 }

@@ -8,16 +8,16 @@
 #include "report/ReportCatalogue.h"
 
 template <typename Section>
-int WriteDataGroups(DataSectionWriter& data, Section& section) {
+bool WriteDataGroups(DataSectionWriter& data, Section& section) {
     try {
         for (std::size_t i = 0; i < ReportCatalogue::kRateGroupCount; ++i) {
             section.WriteRateGroup(ReportCatalogue::kDataGroups[i]);
         }
     } catch (const AmountOverflow&) {
-        return 0;
+        return false;
     }
     section.WriteCorporateRefund();
     section.WriteIndividualRefund();
     data.CloseData();
-    return data.Result();
+    return data.Succeeded();
 }

@@ -5,7 +5,6 @@
 #include "report/XmlReportWriter.h"
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace ReportSection {
@@ -14,9 +13,9 @@ inline constexpr int kRootDepth = 0;
 inline constexpr int kSectionDepth = 1;
 inline constexpr int kValueDepth = 2;
 
-// The value element whose name stands at nameIndex of the catalogue; 1 written, 0 failed.
-inline int WriteValue(XmlReportWriter& writer, std::string& line, std::size_t nameIndex, std::string_view value) {
-    return writer.WriteElement(line, ReportCatalogue::kElementNames[nameIndex], value, kValueDepth);
+// The value element whose name stands at nameIndex of the catalogue; false when not written.
+inline bool WriteValue(XmlReportWriter& writer, std::size_t nameIndex, std::string_view value) {
+    return writer.WriteElement(ReportCatalogue::kElementNames[nameIndex], value, kValueDepth);
 }
 
 }  // namespace ReportSection

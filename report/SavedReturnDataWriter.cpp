@@ -1,10 +1,10 @@
 #include "report/DataWriters.h"
 
 #include "aggregate/DecimalAmount.h"
+#include "aggregate/EntityKind.h"
 #include "aggregate/ReturnFigures.h"
 #include "report/DataSectionFrame.h"
 #include "report/DataSectionWriter.h"
-#include "aggregate/EntityKind.h"
 #include "report/RateFigureTable.h"
 #include "report/RoundToYen.h"
 
@@ -22,72 +22,32 @@ using SB = StSaveTaxBusinessFigures;
 constexpr auto kSales = kSalesFigures<S, FigureUse::Securities>;
 constexpr auto kBadDebts = kBadDebtFigures<S>;
 
-constexpr RateFigure kPurchases[] = {
-    {"SHIIREKAZEIZEINUKI", offsetof(S, purchTaxableExcl)},
-    {"SHIIREKAZEIZEIGAKU", offsetof(S, purchTaxableTax)},
-    {"SHIIREKAZEIZEIKOMI", offsetof(S, purchTaxableIncl)},
-    {"SHIIREHIKAZEIZEINUKI", offsetof(S, purchNonTaxableExcl)},
-    {"SHIIREHIKAZEIZEIGAKU", offsetof(S, purchNonTaxableTax)},
-    {"SHIIREHIKAZEIZEIKOMI", offsetof(S, purchNonTaxableIncl)},
-    {"SHIIREKYOTUUZEINUKI", offsetof(S, purchCommonExcl)},
-    {"SHIIREKYOTUUZEIGAKU", offsetof(S, purchCommonTax)},
-    {"SHIIREKYOTUUZEIKOMI", offsetof(S, purchCommonIncl)},
-    {"TOKUTEISHIIREKAZEIZEINUKI", offsetof(S, specifiedPurchTaxable)},
-    {"TOKUTEISHIIREHIKAZEIZEINUKI", offsetof(S, specifiedPurchNonTaxable)},
-    {"TOKUTEISHIIREKYOTUUZEINUKI", offsetof(S, specifiedPurchCommon)},
-    {"YUNYUSHIIREKAZEIZEIGAKU", offsetof(S, importTaxTaxable)},
-    {"YUNYUSHIIREHIKAZEIZEIGAKU", offsetof(S, importTaxNonTaxable)},
-    {"YUNYUSHIIREKYOTUUZEIGAKU", offsetof(S, importTaxCommon)},
-    {"YUNYUSHIIRETIHO", offsetof(S, importLocalTax)},
-    {"SHIIREHENKANKAZEIZEINUKI", offsetof(S, purchReturnsTaxableExcl)},
-    {"SHIIREHENKANKAZEIZEIGAKU", offsetof(S, purchReturnsTaxableTax)},
-    {"SHIIREHENKANKAZEIZEIKOMI", offsetof(S, purchReturnsTaxableIncl)},
-    {"SHIIREHENKANHIKAZEIZEINUKI", offsetof(S, purchReturnsNonTaxableExcl)},
-    {"SHIIREHENKANHIKAZEIZEIGAKU", offsetof(S, purchReturnsNonTaxableTax)},
-    {"SHIIREHENKANHIKAZEIZEIKOMI", offsetof(S, purchReturnsNonTaxableIncl)},
-    {"SHIIREHENKANKYOTUUZEINUKI", offsetof(S, purchReturnsCommonExcl)},
-    {"SHIIREHENKANKYOTUUZEIGAKU", offsetof(S, purchReturnsCommonTax)},
-    {"SHIIREHENKANKYOTUUZEIKOMI", offsetof(S, purchReturnsCommonIncl)},
-    {"TOKUTEISHIIREHENKANKAZEIZEINUKI", offsetof(S, specifiedReturnsTaxable)},
-    {"TOKUTEISHIIREHENKANHIKAZEIZEINUKI", offsetof(S, specifiedReturnsNonTaxable)},
-    {"TOKUTEISHIIREHENKANKYOTUUZEINUKI", offsetof(S, specifiedReturnsCommon)},
-    {"YUNYUHENKANKAZEIZEIGAKU", offsetof(S, importRefundTaxable)},
-    {"YUNYUHENKANHIKAZEIZEIGAKU", offsetof(S, importRefundNonTaxable)},
-    {"YUNYUHENKANKYOTUUZEIGAKU", offsetof(S, importRefundCommon)},
-    {"YUNYUHENKANTIHO", offsetof(S, importLocalRefund)},
+constexpr auto kPurchases = PurchaseFigures<S>({
+    {{{offsetof(S, specifiedPurchTaxable)}, {offsetof(S, specifiedPurchNonTaxable)}, {offsetof(S, specifiedPurchCommon)}}},
+    {{{offsetof(S, specifiedReturnsTaxable)}, {offsetof(S, specifiedReturnsNonTaxable)},
+      {offsetof(S, specifiedReturnsCommon)}}},
+});
+
+// Adjustments: only the saved return holds them.
+constexpr RateFigure kAdjustments[] = {
+    {offsetof(S, exemptionChangeTaxable)},
+    {offsetof(S, exemptionChangeNonTaxable)},
+    {offsetof(S, exemptionChangeCommon)},
+    {offsetof(S, taxableRatioChange)},
+    {offsetof(S, taxableUseConversion)},
+    {offsetof(S, residentialRental)},
 };
 
-constexpr RateFigure kAdjustments[] = {
-    {"GIMUMENJOKAZEI", offsetof(S, exemptionChangeTaxable)},
-    {"GIMUMENJOHIKAZEI", offsetof(S, exemptionChangeNonTaxable)},
-    {"GIMUMENJOKYOTUU", offsetof(S, exemptionChangeCommon)},
-    {"KAZEIURIAGEWARIAIHENDO", offsetof(S, taxableRatioChange)},
-    {"KAZEIGYOMUYOTENYO", offsetof(S, taxableUseConversion)},
-    {"KYOJUYOCHINTAI", offsetof(S, residentialRental)},
-};
+// The elements of a business-category group without a category stay empty: the saved
+// return's totals are not read there.
+constexpr auto kBusinessSales = kBusinessSalesFigures<S, SB>;
+constexpr auto kBusinessReturns = kBusinessReturnFigures<S, SB>;
 
 static_assert(RateFigureTable::Covers(kSales, DataFamily::Sales));
 static_assert(RateFigureTable::Covers(kPurchases, DataFamily::Purchases));
 static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BadDebts));
 static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BusinessBadDebts));
 static_assert(RateFigureTable::Covers(kAdjustments, DataFamily::Adjustments));
-
-// A group by business category: the saved figures of each category (excluding tax, tax,
-// including tax) and the rate's exempt figure; the elements without a category stay empty.
-struct BusinessFigures {
-    std::array<std::size_t, 3> category;  // in each saved business record
-    std::size_t exempt;                   // in the saved rate record
-};
-
-constexpr BusinessFigures kBusinessSales = {
-    {offsetof(SB, salesExcl), offsetof(SB, salesTax), offsetof(SB, salesIncl)},
-    offsetof(S, exemptSales),
-};
-
-constexpr BusinessFigures kBusinessReturns = {
-    {offsetof(SB, returnsExcl), offsetof(SB, returnsTax), offsetof(SB, returnsIncl)},
-    offsetof(S, exemptSalesReturns),
-};
 
 // The refund area: KANPUH takes amounts 1-8 after its first flag and 9-14 after its second;
 // KANPUK takes all sixteen after its flag.
@@ -109,7 +69,7 @@ class SavedReturnSection {
 public:
     SavedReturnSection(DataSectionWriter& data, const ReportFigures& figures, const StDATAINFO& dataSet)
         : data_(data), figures_(figures), dataSet_(dataSet),
-          saved_(figures.savedReturn != nullptr ? *figures.savedReturn : kNothingSaved) {
+          saved_(figures.SavedReturn()) {
         std::memcpy(refundAmounts_.data(), saved_.refund.amounts, sizeof saved_.refund.amounts);
     }
 
@@ -167,8 +127,6 @@ public:
     }
 
 private:
-    static constexpr StSaveTaxInfo kNothingSaved{};
-
     // The saved-value rule: empty when the method leaves the element out, else the figure in
     // whole yen (zero written empty).
     void WriteSaved(std::string_view name, std::int64_t figure, bool leaveEmpty) {
@@ -229,10 +187,9 @@ private:
 
 }  // namespace
 
-int WriteSavedReturnData(XmlReportWriter& writer, std::string& line, const ReportFigures& figures,
-                         const StDATAINFO& dataSet) {
-    DataSectionWriter data(writer, line);
-    if (!data.OpenData()) return 0;
+bool WriteSavedReturnData(XmlReportWriter& writer, const ReportFigures& figures, const StDATAINFO& dataSet) {
+    DataSectionWriter data(writer);
+    if (!data.OpenData()) return false;
     SavedReturnSection section(data, figures, dataSet);
     return WriteDataGroups(data, section);
 }
