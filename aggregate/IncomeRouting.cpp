@@ -1,7 +1,5 @@
 #include "aggregate/IncomeRouting.h"
 
-#include "aggregate/IncomeKind.h"
-
 namespace {
 
 // The department's class and link, as the core marks them.

@@ -8,7 +8,6 @@
 #include "aggregate/CoreObjects.h"
 #include "aggregate/DepartmentTotals.h"
 #include "aggregate/EntityKind.h"
-#include "aggregate/IncomeKind.h"
 #include "aggregate/IncomeRouting.h"
 #include "aggregate/PeriodNet.h"
 #include "aggregate/RefundAggregation.h"

@@ -2,7 +2,6 @@
 
 #include "aggregate/DecimalAmount.h"
 #include "aggregate/EntityKind.h"
-#include "aggregate/IncomeKind.h"
 #include "aggregate/IncomeRouting.h"
 #include "core_api/ClDataMgr.h"
 #include "core_api/SetObject.h"
@@ -28,11 +27,6 @@ constexpr auto kBadDebts = kBadDebtFigures<R>;
 constexpr auto kPurchases = PurchaseFigures<R>(kNoSpecifiedPurchases);
 constexpr auto kBusinessSales = kBusinessSalesFigures<R, B>;
 constexpr auto kBusinessReturns = kBusinessReturnFigures<R, B>;
-
-static_assert(RateFigureTable::Covers(kSales, DataFamily::Sales));
-static_assert(RateFigureTable::Covers(kPurchases, DataFamily::Purchases));
-static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BadDebts));
-static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BusinessBadDebts));
 
 // A figure of the refund-statement aggregation; nullptr for an element always written empty.
 using TotalsFigure = std::int64_t (*)(const TaxTotals&);
@@ -120,27 +114,23 @@ public:
         }
     }
 
+    // Whatever the tax method, unlike the saved return's.
     void WriteCorporateRefund() {
-        const DataGroup& group = ReportCatalogue::CorporateRefundGroup();
-        if (EntityKind::IsIndividual(dataSet_)) {
-            data_.WriteEmptyGroup(group);
-            return;
-        }
-        const auto names = ReportCatalogue::Names(group);
-        data_.OpenGroup(group);
-        WriteFlaggedBlock(names.subspan(0, 1 + std::size(kCorporateLines)), kCorporateLines);
-        WriteFlaggedBlock(names.subspan(1 + std::size(kCorporateLines)), kCorporateAssets);
-        data_.CloseGroup();
+        WriteStatementGroup(data_, ReportCatalogue::CorporateRefundGroup(), !EntityKind::IsIndividual(dataSet_),
+                            [&](GroupNames names) {
+                                WriteFlaggedBlock(names.first(1 + std::size(kCorporateLines)), kCorporateLines);
+                                WriteFlaggedBlock(names.subspan(1 + std::size(kCorporateLines)), kCorporateAssets);
+                            });
     }
 
     void WriteIndividualRefund() {
-        const DataGroup& group = ReportCatalogue::IndividualRefundGroup();
-        if (EntityKind::IsCorporation(dataSet_) || figures_.taxMethod != TaxMethod::General) {
-            data_.WriteEmptyGroup(group);
-            return;
-        }
-        const auto names = ReportCatalogue::Names(group);
-        data_.OpenGroup(group);
+        WriteStatementGroup(data_, ReportCatalogue::IndividualRefundGroup(),
+                            IndividualStatementApplies(dataSet_, figures_),
+                            [&](GroupNames names) { WriteIndividualLines(names); });
+    }
+
+private:
+    void WriteIndividualLines(GroupNames names) {
         const bool anyFigure = std::any_of(std::begin(kIndividualLines), std::end(kIndividualLines),
                                            [&](const IndividualElement& e) { return Figure(e.figure) != 0; });
         WriteFlag(names[0], anyFigure);
@@ -152,10 +142,8 @@ public:
                 data_.WriteAmount(names[1 + i], Yen(Figure(element.figure)), Zero::AsDigit);
             }
         }
-        data_.CloseGroup();
     }
 
-private:
     std::int64_t Yen(std::int64_t amount) const { return RoundToYen(amount, figures_.roundingMode); }
     std::int64_t Figure(TotalsFigure figure) const { return figure != nullptr ? figure(totals_) : 0; }
 

@@ -31,13 +31,75 @@ struct RateFigure {
     FigureUse use = FigureUse::Amount;
 };
 
+namespace RateFigureTable {
+
+// The figure at a byte position of a packed record.
+template <typename Record>
+std::int64_t Read(const Record& record, std::size_t offset) {
+    std::int64_t figure;
+    std::memcpy(&figure, reinterpret_cast<const unsigned char*>(&record) + offset, sizeof figure);
+    return figure;
+}
+
+// The name without the suffix of the group's rate; empty when it does not end in it.
+constexpr std::string_view StemOf(std::string_view name, int ratePosition) {
+    const std::string_view suffix = TaxRateClasses::kAll[static_cast<std::size_t>(ratePosition)].elementSuffix;
+    return name.ends_with(suffix) ? name.substr(0, name.size() - suffix.size()) : std::string_view{};
+}
+
+inline constexpr std::size_t kNoEntry = std::numeric_limits<std::size_t>::max();
+
+// The position of a group's element in its family's table: that of the 10% element with the
+// same stem; kNoEntry when there is none.
+constexpr std::size_t EntryOf(const DataGroup& group, std::string_view name) {
+    const auto fullest = ReportCatalogue::Names(ReportCatalogue::RateGroup(group.family, 0));
+    const std::string_view stem = StemOf(name, group.ratePosition);
+    for (std::size_t at = 0; at < fullest.size(); ++at) {
+        if (StemOf(fullest[at], 0) == stem) return at;
+    }
+    return kNoEntry;
+}
+
+// A table of this many entries has one for each element of the family's 10% group, and every
+// group of the family finds each of its elements among them.
+constexpr bool Covers(std::size_t entries, DataFamily family) {
+    if (ReportCatalogue::RateGroup(family, 0).count != entries) return false;
+    for (int rate = 1; rate < TaxRateClasses::kCount; ++rate) {
+        const DataGroup& group = ReportCatalogue::RateGroup(family, rate);
+        for (std::string_view name : ReportCatalogue::Names(group)) {
+            if (EntryOf(group, name) == kNoEntry) return false;
+        }
+    }
+    return true;
+}
+
+// Opens the group, hands each of its elements to write(name, entry) in order, closes it.
+template <typename WriteElement>
+bool WriteGroup(DataSectionWriter& data, const DataGroup& group, std::span<const RateFigure> table,
+                WriteElement write) {
+    data.OpenGroup(group);
+    for (std::string_view name : ReportCatalogue::Names(group)) write(name, table[EntryOf(group, name)]);
+    return data.CloseGroup();
+}
+
+}  // namespace RateFigureTable
+
 // An entry for an element that is always written empty.
 inline constexpr RateFigure kEmptyFigure{std::numeric_limits<std::size_t>::max(), FigureUse::Empty};
+
+inline constexpr std::size_t kSalesEntries = 13;
+inline constexpr std::size_t kPurchaseEntries = 32;
+inline constexpr std::size_t kBadDebtEntries = 6;
+
+static_assert(RateFigureTable::Covers(kSalesEntries, DataFamily::Sales));
+static_assert(RateFigureTable::Covers(kPurchaseEntries, DataFamily::Purchases));
+static_assert(RateFigureTable::Covers(kBadDebtEntries, DataFamily::BadDebts));
+static_assert(RateFigureTable::Covers(kBadDebtEntries, DataFamily::BusinessBadDebts));
 
 // The sales and bad-debt families read the figures of the same names from the return rule's
 // records and from the saved return: one table each, for either record.
 template <typename Record, FigureUse securities = FigureUse::Amount>
-inline constexpr std::array<RateFigure, 13> kSalesFigures = {{
+inline constexpr std::array<RateFigure, kSalesEntries> kSalesFigures = {{
     {offsetof(Record, taxableSalesExcl)},
     {offsetof(Record, taxableSalesTax)},
     {offsetof(Record, taxableSalesIncl)},
@@ -55,7 +117,7 @@ inline constexpr std::array<RateFigure, 13> kSalesFigures = {{
 
 // Bad debts, for the general return and the business-category return alike.
 template <typename Record>
-inline constexpr std::array<RateFigure, 6> kBadDebtFigures = {{
+inline constexpr std::array<RateFigure, kBadDebtEntries> kBadDebtFigures = {{
     {offsetof(Record, badDebtsExcl)},
     {offsetof(Record, badDebtsTax)},
     {offsetof(Record, badDebtsIncl)},
@@ -79,7 +141,7 @@ inline constexpr SpecifiedPurchaseFigures kNoSpecifiedPurchases = {
 // Purchases by attribution (taxable, non-taxable, common), then the import tax, then the
 // returns in the same order.
 template <typename Record>
-constexpr std::array<RateFigure, 32> PurchaseFigures(const SpecifiedPurchaseFigures& specified) {
+constexpr std::array<RateFigure, kPurchaseEntries> PurchaseFigures(const SpecifiedPurchaseFigures& specified) {
     return {{
         {offsetof(Record, purchTaxableExcl)},
         {offsetof(Record, purchTaxableTax)},
@@ -116,58 +178,6 @@ constexpr std::array<RateFigure, 32> PurchaseFigures(const SpecifiedPurchaseFigu
     }};
 }
 
-namespace RateFigureTable {
-
-// The figure at a byte position of a packed record.
-template <typename Record>
-std::int64_t Read(const Record& record, std::size_t offset) {
-    std::int64_t figure;
-    std::memcpy(&figure, reinterpret_cast<const unsigned char*>(&record) + offset, sizeof figure);
-    return figure;
-}
-
-// The name without the suffix of the group's rate; empty when it does not end in it.
-constexpr std::string_view StemOf(std::string_view name, int ratePosition) {
-    const std::string_view suffix = TaxRateClasses::kAll[static_cast<std::size_t>(ratePosition)].elementSuffix;
-    return name.ends_with(suffix) ? name.substr(0, name.size() - suffix.size()) : std::string_view{};
-}
-
-inline constexpr std::size_t kNoEntry = std::numeric_limits<std::size_t>::max();
-
-// The position of a group's element in its family's table: that of the 10% element with the
-// same stem; kNoEntry when there is none.
-constexpr std::size_t EntryOf(const DataGroup& group, std::string_view name) {
-    const auto fullest = ReportCatalogue::Names(ReportCatalogue::RateGroup(group.family, 0));
-    const std::string_view stem = StemOf(name, group.ratePosition);
-    for (std::size_t at = 0; at < fullest.size(); ++at) {
-        if (StemOf(fullest[at], 0) == stem) return at;
-    }
-    return kNoEntry;
-}
-
-// The table has an entry for each element of the family's 10% group, and every group of the
-// family finds each of its elements among them.
-constexpr bool Covers(std::span<const RateFigure> table, DataFamily family) {
-    if (ReportCatalogue::RateGroup(family, 0).count != table.size()) return false;
-    for (int rate = 1; rate < TaxRateClasses::kCount; ++rate) {
-        const DataGroup& group = ReportCatalogue::RateGroup(family, rate);
-        for (std::string_view name : ReportCatalogue::Names(group)) {
-            if (EntryOf(group, name) == kNoEntry) return false;
-        }
-    }
-    return true;
-}
-
-// Opens the group, hands each of its elements to write(name, entry) in order, closes it.
-template <typename WriteElement>
-bool WriteGroup(DataSectionWriter& data, const DataGroup& group, std::span<const RateFigure> table,
-                WriteElement write) {
-    data.OpenGroup(group);
-    for (std::string_view name : ReportCatalogue::Names(group)) write(name, table[EntryOf(group, name)]);
-    return data.CloseGroup();
-}
-
-}  // namespace RateFigureTable
 
 // The groups by business category (taxable sales, returns on them): three elements per
 // category 1 to 6 in order, then the three without a category, then the exempt figure.

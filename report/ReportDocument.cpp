@@ -8,16 +8,17 @@
 #include "report/SystemSection.h"
 #include "resources/MessageCaption.h"
 
+#include <string>
+#include <string_view>
+
 namespace {
 
 constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
-constexpr const char* kSystemFailed = "システム情報の出力に失敗しました。\n\n出力を続けますか？";
-constexpr const char* kBasicFailed = "基本情報の出力に失敗しました。\n\n出力を続けますか？";
-constexpr const char* kDataFailed = "連動情報の出力に失敗しました。\n\n出力を続けますか？";
 constexpr const char* kEndLost = "連動情報ファイルの出力を完了できませんでした。\n\nアプリケーションを終了します。";
 
-// Asks after a failed section; true when the user goes on with the next one.
-bool GoOnAfter(const ReportRequest& request, const char* question) {
+// Asks after a failed section, which it names; true when the user goes on with the next one.
+bool GoOnAfter(const ReportRequest& request, std::string_view section) {
+    const std::string question = std::string(section) + "の出力に失敗しました。\n\n出力を続けますか？";
     return platform::MessageBox(request.owner, question, kMessageCaption, MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
@@ -38,15 +39,15 @@ bool WriteReport(const ReportRequest& request, const ReportFigures& figures, con
     // A failed section asks whether to go on; No makes it the last one.
     bool everySectionWritten = true;
     bool stoppedByUser = false;
-    const auto passed = [&](bool written, const char* question) {
+    const auto passed = [&](bool written, std::string_view section) {
         if (written) return true;
         everySectionWritten = false;
-        stoppedByUser = !GoOnAfter(request, question);
+        stoppedByUser = !GoOnAfter(request, section);
         return !stoppedByUser;
     };
-    if (passed(WriteSystemSection(writer, request), kSystemFailed) &&
-        passed(WriteBasicSection(writer, dataSet, figures, method), kBasicFailed)) {
-        passed(writeData(writer), kDataFailed);
+    if (passed(WriteSystemSection(writer, request), "システム情報") &&
+        passed(WriteBasicSection(writer, dataSet, figures, method), "基本情報")) {
+        passed(writeData(writer), "連動情報");
     }
     // Stopped or finished, the report ends with the end tag of REPORT; after a failed write the
     // file is already closed and the end tag is lost with it.

@@ -43,11 +43,7 @@ constexpr RateFigure kAdjustments[] = {
 constexpr auto kBusinessSales = kBusinessSalesFigures<S, SB>;
 constexpr auto kBusinessReturns = kBusinessReturnFigures<S, SB>;
 
-static_assert(RateFigureTable::Covers(kSales, DataFamily::Sales));
-static_assert(RateFigureTable::Covers(kPurchases, DataFamily::Purchases));
-static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BadDebts));
-static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BusinessBadDebts));
-static_assert(RateFigureTable::Covers(kAdjustments, DataFamily::Adjustments));
+static_assert(RateFigureTable::Covers(std::size(kAdjustments), DataFamily::Adjustments));
 
 // The refund area: KANPUH takes amounts 1-8 after its first flag and 9-14 after its second;
 // KANPUK takes all sixteen after its flag.
@@ -97,33 +93,25 @@ public:
         }
     }
 
+    // Under general taxation only.
     void WriteCorporateRefund() {
-        const DataGroup& group = ReportCatalogue::CorporateRefundGroup();
-        if (EntityKind::IsIndividual(dataSet_) || figures_.taxMethod != TaxMethod::General) {
-            data_.WriteEmptyGroup(group);
-            return;
-        }
-        const auto names = ReportCatalogue::Names(group);
-        const std::span<const std::int64_t> amounts(refundAmounts_);
-        data_.OpenGroup(group);
-        WriteFlaggedBlock(names.subspan(0, 1 + kCorporateLineAmounts), amounts.first(kCorporateLineAmounts),
-                          saved_.refund.corporateFlag);
-        WriteFlaggedBlock(names.subspan(1 + kCorporateLineAmounts),
-                          amounts.subspan(kCorporateLineAmounts, kCorporateAssetAmounts),
-                          saved_.refund.corporateAssetsFlag);
-        data_.CloseGroup();
+        const bool applies = !EntityKind::IsIndividual(dataSet_) && figures_.taxMethod == TaxMethod::General;
+        WriteStatementGroup(data_, ReportCatalogue::CorporateRefundGroup(), applies, [&](GroupNames names) {
+            const std::span<const std::int64_t> amounts(refundAmounts_);
+            WriteFlaggedBlock(names.first(1 + kCorporateLineAmounts), amounts.first(kCorporateLineAmounts),
+                              saved_.refund.corporateFlag);
+            WriteFlaggedBlock(names.subspan(1 + kCorporateLineAmounts),
+                              amounts.subspan(kCorporateLineAmounts, kCorporateAssetAmounts),
+                              saved_.refund.corporateAssetsFlag);
+        });
     }
 
     // No filter by income kind here, and zero is written empty as everywhere else.
     void WriteIndividualRefund() {
-        const DataGroup& group = ReportCatalogue::IndividualRefundGroup();
-        if (EntityKind::IsCorporation(dataSet_) || figures_.taxMethod != TaxMethod::General) {
-            data_.WriteEmptyGroup(group);
-            return;
-        }
-        data_.OpenGroup(group);
-        WriteFlaggedBlock(ReportCatalogue::Names(group), refundAmounts_, saved_.refund.individualFlag);
-        data_.CloseGroup();
+        WriteStatementGroup(data_, ReportCatalogue::IndividualRefundGroup(),
+                            IndividualStatementApplies(dataSet_, figures_), [&](GroupNames names) {
+                                WriteFlaggedBlock(names, refundAmounts_, saved_.refund.individualFlag);
+                            });
     }
 
 private:
