@@ -9,6 +9,8 @@
 
 namespace {
 
+using ReportSection::OneIf;
+
 // Positions of the values, in document order.
 enum : std::size_t {
     kCompanyName,
@@ -34,9 +36,6 @@ std::string CompanyNameOf(const StDATAINFO& dataSet) {
     const char* name = dataSet.companyName;
     return ConvertCompanyName(std::string_view(name, std::find(name, name + sizeof dataSet.companyName, '\0')));
 }
-
-// The report's two-valued codes: "1" for the first case, "2" for the other.
-std::string OneIf(bool condition) { return condition ? "1" : "2"; }
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "report/DataSectionFrame.h"
 #include "report/DataSectionWriter.h"
 #include "report/RateFigureTable.h"
+#include "report/ReportSection.h"
 #include "report/RoundToYen.h"
 
 #include <algorithm>
@@ -207,7 +208,7 @@ private:
         if (!anyFigure) {
             data_.WriteEmpty(name);
         } else {
-            data_.WriteText(name, settings_.taxIncludedBasis != 0 ? "1" : "2");
+            data_.WriteText(name, ReportSection::OneIf(settings_.taxIncludedBasis != 0));
         }
     }
 

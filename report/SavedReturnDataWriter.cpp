@@ -6,6 +6,7 @@
 #include "report/DataSectionFrame.h"
 #include "report/DataSectionWriter.h"
 #include "report/RateFigureTable.h"
+#include "report/ReportSection.h"
 #include "report/RoundToYen.h"
 
 #include <algorithm>
@@ -161,7 +162,7 @@ private:
         if (std::none_of(amounts.begin(), amounts.end(), [](std::int64_t a) { return a != 0; })) {
             data_.WriteEmpty(names[0]);
         } else {
-            data_.WriteText(names[0], flag == kExcludesTaxFlag ? "2" : "1");
+            data_.WriteText(names[0], ReportSection::OneIf(flag != kExcludesTaxFlag));
         }
         for (std::size_t i = 0; i < amounts.size(); ++i) WriteSaved(names[1 + i], amounts[i], false);
     }
