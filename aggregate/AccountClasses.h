@@ -43,6 +43,25 @@ constexpr bool Contains(std::span<const std::uint32_t> set, std::uint32_t accoun
     return std::find(set.begin(), set.end(), accountClass) != set.end();
 }
 
+// The lines of the statements that the journal passes add to, by account class; negative
+// for a class in none of them.
+enum CorporateSet : int { GoodsPurchases, AdminExpenses, NonOperatingExpenses, OtherProfitLoss };
+enum IndividualSet : int { Purchases, Expenses };
+
+constexpr int CorporateSetOf(std::uint32_t accountClass) {
+    if (Contains(kGoodsPurchase, accountClass)) return GoodsPurchases;
+    if (Contains(kAdminExpense, accountClass)) return AdminExpenses;
+    if (Contains(kNonOperating, accountClass)) return NonOperatingExpenses;
+    if (Contains(kOtherProfitLoss, accountClass)) return OtherProfitLoss;
+    return -1;
+}
+
+constexpr int IndividualSetOf(std::uint32_t accountClass) {
+    if (Contains(kIndividualPurchase, accountClass)) return Purchases;
+    if (Contains(kIndividualExpense, accountClass)) return Expenses;
+    return -1;
+}
+
 namespace Check {
 // Each selection holds exactly the classes of its sets, once each.
 constexpr bool SelectsExactly(std::span<const std::uint32_t> selection,

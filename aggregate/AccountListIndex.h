@@ -18,6 +18,7 @@ public:
     // whose nodes no side applies to.
     using SetOfClass = int (*)(std::uint32_t accountClass);
 
+    AccountListIndex() = default;  // no nodes
     AccountListIndex(const AccountList& list, SetOfClass setOf);
 
     // Calls visit(set, isDebit) for each node, in list order, that a side of the line applies

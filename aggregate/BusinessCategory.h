@@ -10,6 +10,8 @@ namespace BusinessCategories {
 inline constexpr int kNone = 0;
 inline constexpr int kFirst = 1;
 inline constexpr int kLast = 6;
+// How many there are: the core keeps this many business-type records per tax rate.
+inline constexpr int kCount = kLast - kFirst + 1;
 // The sixth category (real estate) applies only to periods that begin on 2015-04-01 or later.
 inline constexpr int kSixth = 6;
 

@@ -1,19 +1,16 @@
 // A corporation's refund statement: book totals from the account totals, the not-taxable
 // purchases from the journal, acquisitions from the fixed-asset register.
 #include "aggregate/AccountClasses.h"
-#include "aggregate/AccountList.h"
-#include "aggregate/AccountListIndex.h"
 #include "aggregate/Accumulate.h"
 #include "aggregate/AssetDateCondition.h"
 #include "aggregate/ChosenMonths.h"
 #include "aggregate/CoreObjects.h"
-#include "aggregate/NotTaxablePurchaseCondition.h"
+#include "aggregate/EntityKind.h"
 #include "aggregate/PeriodNet.h"
 #include "aggregate/RefundAggregation.h"
-#include "aggregate/TaxCategory.h"
+#include "aggregate/RefundJournalPass.h"
 #include "core_api/ClRuleGenkashokyaku.h"
 #include "core_api/ClRuleKamoku.h"
-#include "core_api/ClRuleShiwake.h"
 #include "core_api/CoreStatus.h"
 
 #include <algorithm>
@@ -24,21 +21,9 @@ constexpr std::int16_t kYearEndClosing = 18;
 constexpr int kInterimSlot = 14;
 constexpr std::int32_t kDeferredAsset = 9;
 
-bool IsCorporation(const StDATAINFO& dataSet) { return dataSet.entityKind == 0 || dataSet.entityKind == 1; }
-
 // The statement's four profit-and-loss lines, as the journal pass numbers them.
-enum CorporateSet : int { GoodsPurchases, AdminExpenses, NonOperatingExpenses, OtherProfitLoss };
-
-int CorporateSetOf(std::uint32_t accountClass) {
-    using namespace AccountClasses;
-    if (Contains(kGoodsPurchase, accountClass)) return GoodsPurchases;
-    if (Contains(kAdminExpense, accountClass)) return AdminExpenses;
-    if (Contains(kNonOperating, accountClass)) return NonOperatingExpenses;
-    if (Contains(kOtherProfitLoss, accountClass)) return OtherProfitLoss;
-    return -1;
-}
-
 RefundLine& LineOf(TaxTotals& totals, int set) {
+    using namespace AccountClasses;
     switch (set) {
     case GoodsPurchases: return totals.goodsPurchases;
     case AdminExpenses: return totals.adminExpenses;
@@ -101,36 +86,11 @@ bool AccountPass(AggregationContext& context, TaxTotals& totals, const ChosenMon
 }
 
 bool JournalPass(AggregationContext& context, TaxTotals& totals, const StSHOHIZEIINFO& settings) {
-    if (!EnsureRule(context.journalRule)) return false;
-    ClRuleShiwake& rule = *context.journalRule;
-    BuildAccountList(context, AccountSelection::Corporate);
-    const AccountListIndex index(context.accountList, CorporateSetOf);
-    const NotTaxablePurchaseCondition condition(context);
-    std::uint32_t count = 0;
-    rule.GetSwkCount(condition.Info(), nullptr, count);
-    rule.MoveReady(condition.Info(), nullptr, nullptr, _ECursorType_Forward);
-    std::int32_t status = 0;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        context.activity.Tick();
-        StSWKTINFO line{};
-        status = rule.MoveNext(&line);
-        if (status != 0) break;
-        const DecimalAmount debit = SideAmount(line.debit, settings);
-        const DecimalAmount credit = SideAmount(line.credit, settings);
-        index.ForEachSide(line, [&](int set, bool isDebit) {
-            const StSWKSIDE& side = isDebit ? line.debit : line.credit;
-            if (!NotTaxablePurchaseCategory(side.taxCategory)) return;
-            RefundLine& target = LineOf(totals, set);
-            if (isDebit) {
-                AddTo(target.notTaxablePurchase, debit);
-            } else {
-                SubtractFrom(target.notTaxablePurchase, credit);
-            }
-        });
-    }
-    if (status != 0 && status != CoreStatus::EndOfRecords) return false;
-    rule.MoveFinish();
-    return true;
+    RefundJournalPass pass(context, settings);
+    if (!pass.Start(AccountSelection::Corporate, AccountClasses::CorporateSetOf)) return false;
+    return pass.ReadLines(RefundJournalPass::Ticks::PerLine, [&](const NotTaxablePurchaseSide& side) {
+        side.ApplyTo(LineOf(totals, side.set).notTaxablePurchase);
+    });
 }
 
 // The window runs from the first chosen month, never before the period, to the last chosen
@@ -169,12 +129,11 @@ bool AssetPass(AggregationContext& context, TaxTotals& totals, const ChosenMonth
 
 }  // namespace
 
-int AggregateCorporateRefund(AggregationContext& context, TaxTotals& totals, const StDATAINFO& dataSet,
-                             const StSHOHIZEIINFO& settings) {
-    if (!IsCorporation(dataSet)) return 1;
+bool AggregateCorporateRefund(AggregationContext& context, TaxTotals& totals, const StDATAINFO& dataSet,
+                              const StSHOHIZEIINFO& settings) {
+    if (!EntityKind::IsCorporation(dataSet)) return true;
     context.activity.ResetActivity();
     const ChosenMonths months = ReadChosenMonths(context.monthCondition, dataSet);
-    if (!AccountPass(context, totals, months, settings)) return 0;
-    if (!JournalPass(context, totals, settings)) return 0;
-    return AssetPass(context, totals, months, dataSet) ? 1 : 0;
+    return AccountPass(context, totals, months, settings) && JournalPass(context, totals, settings) &&
+           AssetPass(context, totals, months, dataSet);
 }

@@ -2,11 +2,6 @@
 
 namespace {
 
-constexpr std::uint8_t kBusinessOnly = 1;
-constexpr std::uint8_t kRealEstateOnly = 2;
-constexpr std::uint8_t kFirstMixed = 3;
-constexpr std::uint8_t kLastMixed = 6;
-
 // The department's class and link, as the core marks them.
 struct DepartmentFlags {
     explicit DepartmentFlags(const StBUMONINFO& department)
@@ -25,9 +20,9 @@ bool RealEstateIncomeType(std::uint8_t incomeType) { return incomeType == 3; }
 
 IncomeGroups RouteByIncome(std::uint8_t incomeKind, const StBUMONINFO* department) {
     IncomeGroups groups;
-    if (incomeKind == kBusinessOnly) groups.business = true;
-    if (incomeKind == kRealEstateOnly) groups.realEstate = true;
-    if (incomeKind < kFirstMixed || incomeKind > kLastMixed) return groups;
+    if (incomeKind == IncomeKind::kBusinessOnly) groups.business = true;
+    if (incomeKind == IncomeKind::kRealEstateOnly) groups.realEstate = true;
+    if (!IncomeKind::IsMixed(incomeKind)) return groups;
     if (department == nullptr) {
         groups.business = true;
         return groups;

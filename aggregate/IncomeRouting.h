@@ -7,6 +7,16 @@
 
 #include <cstdint>
 
+// The data set's income kind: business income only, real-estate income only, or one of the
+// mixed kinds, whose figures go to a group by their department or asset.
+namespace IncomeKind {
+
+enum : std::uint8_t { kBusinessOnly = 1, kRealEstateOnly = 2, kFirstMixed = 3, kLastMixed = 6 };
+
+constexpr bool IsMixed(std::uint8_t kind) { return kind >= kFirstMixed && kind <= kLastMixed; }
+
+}  // namespace IncomeKind
+
 enum class IncomeGroup { Business, RealEstate, Other };
 
 struct IncomeGroups {

@@ -2,42 +2,27 @@
 // not-taxable purchases of the journal by the department of each side, fixed assets by the
 // asset's income type.
 #include "aggregate/AccountClasses.h"
-#include "aggregate/AccountList.h"
-#include "aggregate/AccountListIndex.h"
 #include "aggregate/Accumulate.h"
 #include "aggregate/AssetDateCondition.h"
 #include "aggregate/ChosenMonths.h"
 #include "aggregate/CoreObjects.h"
+#include "aggregate/DepartmentTotals.h"
+#include "aggregate/EntityKind.h"
 #include "aggregate/IncomeRouting.h"
-#include "aggregate/NotTaxablePurchaseCondition.h"
 #include "aggregate/PeriodNet.h"
 #include "aggregate/RefundAggregation.h"
-#include "aggregate/TaxCategory.h"
+#include "aggregate/RefundJournalPass.h"
 #include "core_api/ClRuleGenkashokyaku.h"
 #include "core_api/ClRuleKamoku.h"
-#include "core_api/ClRuleShiwake.h"
 #include "core_api/ClSetBumon.h"
 #include "core_api/CoreStatus.h"
 
 namespace {
 
+using AccountClasses::Expenses;
+using AccountClasses::Purchases;
+
 constexpr std::uint8_t kCreditNormal = 2;
-// Department classes for which the core keeps account totals of their own.
-constexpr std::uint8_t kOwnTotalsClassA = 1;
-constexpr std::uint8_t kOwnTotalsClassB = 2;
-// A pass without the department object cannot tell the departments apart.
-constexpr std::int32_t kNoDepartments = -1;
-
-bool IsIndividual(const StDATAINFO& dataSet) { return dataSet.entityKind == 3 || dataSet.entityKind == 4; }
-bool MixedIncome(std::uint8_t incomeKind) { return incomeKind >= 3 && incomeKind <= 6; }
-
-enum IndividualSet : int { Purchases, Expenses };
-
-int IndividualSetOf(std::uint32_t accountClass) {
-    if (AccountClasses::Contains(AccountClasses::kIndividualPurchase, accountClass)) return Purchases;
-    if (AccountClasses::Contains(AccountClasses::kIndividualExpense, accountClass)) return Expenses;
-    return -1;
-}
 
 // Real-estate income has no purchases line.
 RefundLine* LineOf(TaxTotals& totals, int set, IncomeGroup group) {
@@ -83,7 +68,7 @@ struct Pass {
 
 void AddBookTotal(const Pass& pass, const StBUMONINFO* department, const StKAMOKUSUMINFO& record) {
     if (record.sumExcluded != 0 || record.sumExcluded2 == 1 || record.totalLine == 1) return;
-    const int set = IndividualSetOf(record.accountClass);
+    const int set = AccountClasses::IndividualSetOf(record.accountClass);
     if (set < 0) return;
     const DecimalAmount net = PeriodNet(record, pass.months.first, pass.months.last, pass.settings,
                                         pass.months.yearEndClosing, pass.months.interimClosing);
@@ -95,12 +80,11 @@ void AddBookTotal(const Pass& pass, const StBUMONINFO* department, const StKAMOK
 }
 
 // The account totals of one department (or of the company when there is none); a rule
-// object of its own for each. Answers 0, or the status that stopped it.
-std::int32_t DepartmentAccountPass(const Pass& pass, const StBUMONINFO* department) {
+// object of its own for each. False when it stopped before the end of the totals.
+bool DepartmentAccountPass(const Pass& pass, const StBUMONINFO* department) {
     const std::unique_ptr<ClRuleKamoku> rule = NewBoundRule<ClRuleKamoku>();
-    if (!rule) return kRuleNotCreated;
-    const bool ownTotals = department != nullptr && (department->departmentClass == kOwnTotalsClassA ||
-                                                     department->departmentClass == kOwnTotalsClassB);
+    if (!rule) return false;
+    const bool ownTotals = department != nullptr && DepartmentTotals::AreItsOwn(*department);
     std::int32_t status = rule->MoveReady(
         ClRuleKamoku::_RuleKamokuSumType_Base_Period,
         ownTotals ? ClRuleKamoku::_RuleKamokuSumType_Bmn_Department : ClRuleKamoku::_RuleKamokuSumType_Bmn_Company,
@@ -112,7 +96,7 @@ std::int32_t DepartmentAccountPass(const Pass& pass, const StBUMONINFO* departme
         if (status == 0) AddBookTotal(pass, department, record);
     }
     rule->MoveFinish();
-    return status == CoreStatus::EndOfRecords ? 0 : status;
+    return status == CoreStatus::EndOfRecords;
 }
 
 // False when the department walk cannot start; a failing department stops the walk only.
@@ -132,77 +116,51 @@ bool AccountPass(const Pass& pass) {
     for (;;) {
         StBUMONINFO department{};
         if (departments->Walk(&department, cursor) != 0) break;
-        if (DepartmentAccountPass(pass, &department) != 0) break;
+        if (!DepartmentAccountPass(pass, &department)) break;
     }
     return true;
 }
 
-// Answers 0, or the status that stopped it.
-std::int32_t JournalPass(const Pass& pass) {
-    AggregationContext& context = pass.context;
-    if (!EnsureRule(context.journalRule)) return 0;
-    ClRuleShiwake& rule = *context.journalRule;
-    BuildAccountList(context, AccountSelection::Individual);
-    const AccountListIndex index(context.accountList, IndividualSetOf);
-    const NotTaxablePurchaseCondition condition(context);
-    std::uint32_t count = 0;
-    rule.GetSwkCount(condition.Info(), nullptr, count);
-    rule.MoveReady(condition.Info(), nullptr, nullptr, _ECursorType_Forward);
+// Each side counts for the income groups of its department. Without the department object
+// the departments cannot be told apart: the pass fails.
+bool JournalPass(const Pass& pass) {
+    RefundJournalPass journal(pass.context, pass.settings);
+    if (!journal.Start(AccountSelection::Individual, AccountClasses::IndividualSetOf)) return false;
     ClSetBumon* departments = Departments();
-    if (departments == nullptr) return kNoDepartments;
+    if (departments == nullptr) return false;
     ClSetBase::CursorHandle cursor = 0;
     departments->GetCursor(cursor);
     const CursorRelease release(*departments, cursor);
     std::int32_t departmentCount = 0;
     departments->GetBmnCount(departmentCount, 0);
     const bool departmentPresent = departmentCount > 0;
-
-    std::int32_t status = 0;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        StSWKTINFO line{};
-        status = rule.MoveNext(&line);
-        if (status != 0) break;
-        const DecimalAmount debit = SideAmount(line.debit, pass.settings);
-        const DecimalAmount credit = SideAmount(line.credit, pass.settings);
-        index.ForEachSide(line, [&](int set, bool isDebit) {
-            const StSWKSIDE& side = isDebit ? line.debit : line.credit;
-            if (!NotTaxablePurchaseCategory(side.taxCategory)) return;
-            // Zeroed first: a code the core does not know leaves defined contents.
-            StBUMONINFO department{};
-            departments->ReadyCursor(cursor);
-            departments->GetInfoByCode(side.department, &department, cursor);
-            const IncomeGroups groups =
-                RouteByIncome(pass.dataSet.incomeKind, departmentPresent ? &department : nullptr);
-            ForEachLine(pass.totals, set, groups, [&](RefundLine& target) {
-                if (isDebit) {
-                    AddTo(target.notTaxablePurchase, debit);
-                } else {
-                    SubtractFrom(target.notTaxablePurchase, credit);
-                }
-            });
-        });
-    }
-    if (status == CoreStatus::EndOfRecords) status = 0;
-    if (status == 0) rule.MoveFinish();
-    return status;
+    return journal.ReadLines(RefundJournalPass::Ticks::None, [&](const NotTaxablePurchaseSide& side) {
+        // Zeroed first: a code the core does not know leaves defined contents.
+        StBUMONINFO department{};
+        departments->ReadyCursor(cursor);
+        departments->GetInfoByCode(side.side.department, &department, cursor);
+        const IncomeGroups groups = RouteByIncome(pass.dataSet.incomeKind, departmentPresent ? &department : nullptr);
+        ForEachLine(pass.totals, side.set, groups, [&](RefundLine& target) { side.ApplyTo(target.notTaxablePurchase); });
+    });
 }
 
 void AddAsset(const Pass& pass, const StKOTEISHISANINFO& asset) {
     const std::uint8_t kind = pass.dataSet.incomeKind;
-    const bool mixed = MixedIncome(kind);
+    const bool mixed = IncomeKind::IsMixed(kind);
     const DecimalAmount cost = DecimalAmount::FromStored(asset.acquisitionCost);
-    if (kind == 1 || (mixed && (asset.incomeType == 1 || asset.incomeType == 3)))
+    if (kind == IncomeKind::kBusinessOnly || (mixed && (asset.incomeType == 1 || asset.incomeType == 3)))
         AddTo(pass.totals.businessFixedAssets, cost);
-    if (kind == 2 || (mixed && asset.incomeType == 2)) AddTo(pass.totals.realEstateFixedAssets, cost);
+    if (kind == IncomeKind::kRealEstateOnly || (mixed && asset.incomeType == 2))
+        AddTo(pass.totals.realEstateFixedAssets, cost);
 }
 
-// Answers 0, or the status that stopped it.
-std::int32_t AssetPass(const Pass& pass) {
+// False when it stopped before the end of the register.
+bool AssetPass(const Pass& pass) {
     const std::unique_ptr<ClAccPeriod> period = SelectedAccountingPeriod();
     const AssetDateCondition window(DaysOfMonthKind(period.get(), pass.months.first).first,
                                     DaysOfMonthKind(period.get(), pass.months.last).last);
     const std::unique_ptr<ClRuleGenkashokyaku> rule = NewBoundRule<ClRuleGenkashokyaku>();
-    if (!rule) return kRuleNotCreated;
+    if (!rule) return false;
     std::int32_t status = rule->MoveReady(window.Info(), ClRuleGenkashokyaku::_RuleGenkashokyaku_SortType_Register,
                                           ClRuleGenkashokyaku::_RuleGenkashokyaku_MoveReady_SumType_None);
     std::int32_t count = 0;
@@ -217,17 +175,15 @@ std::int32_t AssetPass(const Pass& pass) {
         AddAsset(pass, asset);
     }
     rule->MoveFinish();
-    return status == CoreStatus::EndOfRecords ? 0 : status;
+    return status == 0 || status == CoreStatus::EndOfRecords;
 }
 
 }  // namespace
 
-int AggregateIndividualRefund(AggregationContext& context, TaxTotals& totals, const StDATAINFO& dataSet,
-                              const StSHOHIZEIINFO& settings) {
-    if (!IsIndividual(dataSet)) return 1;
+bool AggregateIndividualRefund(AggregationContext& context, TaxTotals& totals, const StDATAINFO& dataSet,
+                               const StSHOHIZEIINFO& settings) {
+    if (!EntityKind::IsIndividual(dataSet)) return true;
     context.activity.ResetActivity();
     const Pass pass{context, totals, dataSet, settings, ReadChosenMonths(context.monthCondition, dataSet)};
-    if (!AccountPass(pass)) return 0;
-    if (JournalPass(pass) != 0) return 0;
-    return AssetPass(pass) == 0 ? 1 : 0;
+    return AccountPass(pass) && JournalPass(pass) && AssetPass(pass);
 }

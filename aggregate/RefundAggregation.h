@@ -7,9 +7,9 @@
 #include "core_api/StDATAINFO.h"
 #include "core_api/StSHOHIZEIINFO.h"
 
-// Each works only for its kind of data set and answers 1 for the others; 0 on a failure,
-// keeping the figures gathered before it.
-int AggregateCorporateRefund(AggregationContext& context, TaxTotals& totals, const StDATAINFO& dataSet,
-                             const StSHOHIZEIINFO& settings);
-int AggregateIndividualRefund(AggregationContext& context, TaxTotals& totals, const StDATAINFO& dataSet,
+// Each works only for its kind of data set and answers true for the others; false on a
+// failure, keeping the figures gathered before it.
+bool AggregateCorporateRefund(AggregationContext& context, TaxTotals& totals, const StDATAINFO& dataSet,
                               const StSHOHIZEIINFO& settings);
+bool AggregateIndividualRefund(AggregationContext& context, TaxTotals& totals, const StDATAINFO& dataSet,
+                               const StSHOHIZEIINFO& settings);

@@ -1,17 +1,14 @@
 #include "benchmarks/BarePasses.h"
 
 #include "aggregate/AccountClasses.h"
-#include "aggregate/AccountList.h"
-#include "aggregate/AccountListIndex.h"
 #include "aggregate/AssetDateCondition.h"
 #include "aggregate/CoreObjects.h"
-#include "aggregate/NotTaxablePurchaseCondition.h"
+#include "aggregate/DepartmentTotals.h"
+#include "aggregate/RefundJournalPass.h"
 #include "aggregate/TaxCategory.h"
 #include "core_api/ClRuleGenkashokyaku.h"
 #include "core_api/ClRuleKamoku.h"
-#include "core_api/ClRuleShiwake.h"
 #include "core_api/ClSetBumon.h"
-
 
 namespace {
 
@@ -47,13 +44,6 @@ void FetchAssets(AggregationContext& context) {
     rule->MoveFinish();
 }
 
-// The sets of the individual journal pass: a node of another class takes no lookup.
-int IndividualSetOf(std::uint32_t accountClass) {
-    if (AccountClasses::Contains(AccountClasses::kIndividualPurchase, accountClass)) return 0;
-    if (AccountClasses::Contains(AccountClasses::kIndividualExpense, accountClass)) return 1;
-    return -1;
-}
-
 }  // namespace
 
 void BareCorporatePass(AggregationContext& context) {
@@ -71,17 +61,14 @@ void BareCorporatePass(AggregationContext& context) {
     }
     accountRule->MoveFinish();
 
-    BuildAccountList(context, AccountSelection::Corporate);
-    const auto journalRule = NewBoundRule<ClRuleShiwake>();
-    const NotTaxablePurchaseCondition condition(context);
-    std::uint32_t lines = 0;
-    journalRule->GetSwkCount(condition.Info(), nullptr, lines);
-    journalRule->MoveReady(condition.Info(), nullptr, nullptr, _ECursorType_Forward);
-    for (std::uint32_t i = 0; i < lines; ++i) {
+    const StSHOHIZEIINFO settings{};
+    RefundJournalPass journal(context, settings);
+    journal.Start(AccountSelection::Corporate, AccountClasses::CorporateSetOf);
+    for (std::uint32_t i = 0; i < journal.LineCount(); ++i) {
         StSWKTINFO line{};
-        if (journalRule->MoveNext(&line) != 0) break;
+        if (journal.Rule().MoveNext(&line) != 0) break;
     }
-    journalRule->MoveFinish();
+    journal.Rule().MoveFinish();
 
     FetchAssets(context);
 }
@@ -97,26 +84,21 @@ void BareIndividualPass(AggregationContext& context) {
         StBUMONINFO department{};
         if (departments->Walk(&department, cursor) != 0) break;
         const auto rule = NewBoundRule<ClRuleKamoku>();
-        FetchAccountTotals(*rule, context, &department,
-                           department.departmentClass == 1 || department.departmentClass == 2);
+        FetchAccountTotals(*rule, context, &department, DepartmentTotals::AreItsOwn(department));
     }
     departments->ReleaseCursor(cursor);
 
-    const auto journalRule = NewBoundRule<ClRuleShiwake>();
-    BuildAccountList(context, AccountSelection::Individual);
-    const AccountListIndex index(context.accountList, IndividualSetOf);
-    const NotTaxablePurchaseCondition condition(context);
-    std::uint32_t lines = 0;
-    journalRule->GetSwkCount(condition.Info(), nullptr, lines);
-    journalRule->MoveReady(condition.Info(), nullptr, nullptr, _ECursorType_Forward);
+    const StSHOHIZEIINFO settings{};
+    RefundJournalPass journal(context, settings);
+    journal.Start(AccountSelection::Individual, AccountClasses::IndividualSetOf);
     departments = SetManagerSetObject<SetObject::Departments>();
     departments->GetCursor(cursor);
     departments->GetBmnCount(departmentCount, 0);
-    for (std::uint32_t i = 0; i < lines; ++i) {
+    for (std::uint32_t i = 0; i < journal.LineCount(); ++i) {
         StSWKTINFO line{};
-        if (journalRule->MoveNext(&line) != 0) break;
+        if (journal.Rule().MoveNext(&line) != 0) break;
         // The aggregation's visits of the line's nodes, with only their department lookups.
-        index.ForEachSide(line, [&](int, bool isDebit) {
+        journal.Index().ForEachSide(line, [&](int, bool isDebit) {
             const StSWKSIDE& side = isDebit ? line.debit : line.credit;
             if (!NotTaxablePurchaseCategory(side.taxCategory)) return;
             StBUMONINFO department{};
@@ -124,7 +106,7 @@ void BareIndividualPass(AggregationContext& context) {
             departments->GetInfoByCode(side.department, &department, cursor);
         });
     }
-    journalRule->MoveFinish();
+    journal.Rule().MoveFinish();
     departments->ReleaseCursor(cursor);
 
     FetchAssets(context);

@@ -11,6 +11,7 @@
 #include "core_api/ClSetShohizei.h"
 #include "core_api/SetObject.h"
 #include "core_api/standin/StandIn.h"
+#include "tests/support/NoActivity.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,17 +22,24 @@
 
 namespace {
 
-struct NoActivity : ActivityIndicator {
-    void Tick() override {}
-    void Sweep() override {}
-    void ResetActivity() override {}
-    void FillActivity() override {}
-};
-
 struct LoadedBooks {
-    std::string kind;
+    std::string file;
     StDATAINFO dataSet{};
     StSHOHIZEIINFO settings{};
+};
+
+// A kind of books: the file's name, its bare pass and its aggregation.
+struct BooksKind {
+    const char* name;  // of the benchmarks: name + "Bare", name + "Aggregation"
+    const char* file;  // in TXLINK_BENCH_BOOKS, without ".json"
+    void (*bare)(AggregationContext& context);
+    bool (*aggregate)(AggregationContext& context, TaxTotals& totals, const StDATAINFO& dataSet,
+                      const StSHOHIZEIINFO& settings);
+};
+
+constexpr BooksKind kKinds[] = {
+    {"Corporate", "corporate", BareCorporatePass, AggregateCorporateRefund},
+    {"Individual", "individual", BareIndividualPass, AggregateIndividualRefund},
 };
 
 LoadedBooks& Loaded() {
@@ -48,12 +56,12 @@ void PrepareContext(AggregationContext& context, const StDATAINFO& dataSet) {
 
 // Loads the books of this kind once, and warms the stand-in's account totals with a bare pass
 // so that no measured pass pays for them.
-const LoadedBooks& Books(const std::string& kind) {
+const LoadedBooks& Books(const BooksKind& kind) {
     LoadedBooks& loaded = Loaded();
-    if (loaded.kind == kind) return loaded;
+    if (loaded.file == kind.file) return loaded;
     const char* folder = std::getenv("TXLINK_BENCH_BOOKS");
-    StandIn::LoadBooksFile(std::string(folder != nullptr ? folder : ".") + "/" + kind + ".json");
-    loaded.kind = kind;
+    StandIn::LoadBooksFile(std::string(folder != nullptr ? folder : ".") + "/" + kind.file + ".json");
+    loaded.file = kind.file;
     auto* dataSets = DataManagerSetObject<SetObject::DataSets>();
     loaded.dataSet = *dataSets->GetSelectedInfo();
     auto* taxSettings = DataManagerSetObject<SetObject::TaxSettings>();
@@ -62,17 +70,13 @@ const LoadedBooks& Books(const std::string& kind) {
     NoActivity activity;
     AggregationContext context(activity);
     PrepareContext(context, loaded.dataSet);
-    if (kind == "corporate") {
-        BareCorporatePass(context);
-    } else {
-        BareIndividualPass(context);
-    }
+    kind.bare(context);
     StandIn::ClearCallLog();
     return loaded;
 }
 
 template <class Pass>
-void Measure(benchmark::State& state, const std::string& kind, Pass pass) {
+void Measure(benchmark::State& state, const BooksKind& kind, Pass pass) {
     const LoadedBooks& books = Books(kind);
     NoActivity activity;
     for (auto _ : state) {
@@ -88,38 +92,24 @@ void Measure(benchmark::State& state, const std::string& kind, Pass pass) {
     }
 }
 
-void CorporateBare(benchmark::State& state) {
-    Measure(state, "corporate", [](AggregationContext& context, TaxTotals&, const LoadedBooks&) {
-        BareCorporatePass(context);
-    });
-}
-
-void CorporateAggregation(benchmark::State& state) {
-    Measure(state, "corporate", [](AggregationContext& context, TaxTotals& totals, const LoadedBooks& books) {
-        AggregateCorporateRefund(context, totals, books.dataSet, books.settings);
-    });
-}
-
-void IndividualBare(benchmark::State& state) {
-    Measure(state, "individual", [](AggregationContext& context, TaxTotals&, const LoadedBooks&) {
-        BareIndividualPass(context);
-    });
-}
-
-void IndividualAggregation(benchmark::State& state) {
-    Measure(state, "individual", [](AggregationContext& context, TaxTotals& totals, const LoadedBooks& books) {
-        AggregateIndividualRefund(context, totals, books.dataSet, books.settings);
-    });
-}
-
 void Configure(benchmark::internal::Benchmark* benchmark) {
     benchmark->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 }
 
-BENCHMARK(CorporateBare)->Apply(Configure);
-BENCHMARK(CorporateAggregation)->Apply(Configure);
-BENCHMARK(IndividualBare)->Apply(Configure);
-BENCHMARK(IndividualAggregation)->Apply(Configure);
+// Each kind's bare pass, then its aggregation.
+void RegisterBenchmarks() {
+    for (const BooksKind& kind : kKinds) {
+        benchmark::RegisterBenchmark((std::string(kind.name) + "Bare").c_str(), [&kind](benchmark::State& state) {
+            Measure(state, kind, [&](AggregationContext& context, TaxTotals&, const LoadedBooks&) { kind.bare(context); });
+        })->Apply(Configure);
+        benchmark::RegisterBenchmark(
+            (std::string(kind.name) + "Aggregation").c_str(), [&kind](benchmark::State& state) {
+                Measure(state, kind, [&](AggregationContext& context, TaxTotals& totals, const LoadedBooks& books) {
+                    kind.aggregate(context, totals, books.dataSet, books.settings);
+                });
+            })->Apply(Configure);
+    }
+}
 
 // Keeps the median CPU and real times of each benchmark for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -133,12 +123,12 @@ public:
     }
 
     void PrintRatios() const {
-        for (const char* kind : {"Corporate", "Individual"}) {
-            const auto bare = medians_.find(std::string(kind) + "Bare");
-            const auto aggregation = medians_.find(std::string(kind) + "Aggregation");
+        for (const BooksKind& kind : kKinds) {
+            const auto bare = medians_.find(std::string(kind.name) + "Bare");
+            const auto aggregation = medians_.find(std::string(kind.name) + "Aggregation");
             if (bare == medians_.end() || aggregation == medians_.end()) continue;
             if (bare->second.cpu <= 0 || bare->second.real <= 0) continue;
-            std::printf("%s: aggregation / bare pass = %.3f (CPU time), %.3f (real time)\n", kind,
+            std::printf("%s: aggregation / bare pass = %.3f (CPU time), %.3f (real time)\n", kind.name,
                         aggregation->second.cpu / bare->second.cpu, aggregation->second.real / bare->second.real);
         }
     }
@@ -154,6 +144,7 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    RegisterBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter;

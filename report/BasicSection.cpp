@@ -1,7 +1,7 @@
 #include "report/BasicSection.h"
 
-#include "report/CompanyName.h"
 #include "aggregate/EntityKind.h"
+#include "report/CompanyName.h"
 #include "report/ReportSection.h"
 #include "report/TransitionalRateFigures.h"
 
@@ -9,6 +9,7 @@
 
 namespace {
 
+using ReportSection::OneIf;
 
 // Positions of the values, in document order.
 enum : std::size_t {
@@ -23,11 +24,6 @@ enum : std::size_t {
 };
 static_assert(kPurchaseTaxComputation + 1 == ReportCatalogue::kBasicCount);
 
-const StSaveTaxInfo& SavedReturnOf(const ReportFigures& figures) {
-    static const StSaveTaxInfo kNone{};
-    return figures.savedReturn != nullptr ? *figures.savedReturn : kNone;
-}
-
 // Other entity codes are the core's own and leave the element empty.
 std::string EntityText(const StDATAINFO& dataSet) {
     if (EntityKind::IsCorporation(dataSet)) return "1";
@@ -40,9 +36,6 @@ std::string CompanyNameOf(const StDATAINFO& dataSet) {
     const char* name = dataSet.companyName;
     return ConvertCompanyName(std::string_view(name, std::find(name, name + sizeof dataSet.companyName, '\0')));
 }
-
-// The report's two-valued codes: "1" for the first case, "2" for the other.
-std::string OneIf(bool condition) { return condition ? "1" : "2"; }
 
 }  // namespace
 
@@ -59,7 +52,7 @@ BasicValues ComposeBasicValues(const StDATAINFO& dataSet, const ReportFigures& f
         values[kSalesTaxComputation] = "1";
         values[kPurchaseTaxComputation] = general ? "1" : "";
     } else {
-        const StSaveTaxInfo& saved = SavedReturnOf(figures);
+        const StSaveTaxInfo& saved = figures.SavedReturn();
         values[kYearFirst] = std::to_string(saved.periodFirst);
         values[kYearLast] = std::to_string(saved.periodLast);
         values[kTransitionalAssets] = OneIf(saved.transitionalAssets != 0);
@@ -70,13 +63,13 @@ BasicValues ComposeBasicValues(const StDATAINFO& dataSet, const ReportFigures& f
     return values;
 }
 
-int WriteBasicSection(XmlReportWriter& writer, std::string& line, const StDATAINFO& dataSet,
-                      const ReportFigures& figures, ReportMethod method) {
+bool WriteBasicSection(XmlReportWriter& writer, const StDATAINFO& dataSet, const ReportFigures& figures,
+                       ReportMethod method) {
     using ReportSection::kSectionDepth;
     const BasicValues values = ComposeBasicValues(dataSet, figures, method);
-    if (!writer.OpenElement(line, ReportCatalogue::kBasic, kSectionDepth)) return 0;
+    if (!writer.OpenElement(ReportCatalogue::kBasic, kSectionDepth)) return false;
     for (std::size_t at = 0; at < values.size(); ++at) {
-        if (!ReportSection::WriteValue(writer, line, ReportCatalogue::kBasicFirst + at, values[at])) return 0;
+        if (!ReportSection::WriteValue(writer, ReportCatalogue::kBasicFirst + at, values[at])) return false;
     }
-    return writer.CloseElement(line, ReportCatalogue::kBasic, kSectionDepth);
+    return writer.CloseElement(ReportCatalogue::kBasic, kSectionDepth);
 }

@@ -20,7 +20,7 @@ using BasicValues = std::array<std::string, ReportCatalogue::kBasicCount>;
 // consumption-tax settings for its number of tax rates.
 BasicValues ComposeBasicValues(const StDATAINFO& dataSet, const ReportFigures& figures, ReportMethod method);
 
-// 1 when every line of the section was written; 0 at the first failed write, after which
-// nothing more of the section is written.
-int WriteBasicSection(XmlReportWriter& writer, std::string& line, const StDATAINFO& dataSet,
-                      const ReportFigures& figures, ReportMethod method);
+// True when every line of the section was written; false at the first failed write, after
+// which nothing more of the section is written.
+bool WriteBasicSection(XmlReportWriter& writer, const StDATAINFO& dataSet, const ReportFigures& figures,
+                       ReportMethod method);

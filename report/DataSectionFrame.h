@@ -4,20 +4,47 @@
 #pragma once
 
 #include "aggregate/AmountOverflow.h"
+#include "aggregate/EntityKind.h"
+#include "core_api/StDATAINFO.h"
 #include "report/DataSectionWriter.h"
 #include "report/ReportCatalogue.h"
+#include "report/ReportFigures.h"
+
+#include <span>
+#include <string_view>
+
+// The names of a group, in order.
+using GroupNames = std::span<const std::string_view>;
+
+// KANPUK carries figures only under general taxation and never for a corporation.
+inline bool IndividualStatementApplies(const StDATAINFO& dataSet, const ReportFigures& figures) {
+    return !EntityKind::IsCorporation(dataSet) && figures.taxMethod == TaxMethod::General;
+}
+
+// A refund statement's group: every value empty when it does not apply, else opened, its
+// values written by fill(names) and closed.
+template <typename Fill>
+void WriteStatementGroup(DataSectionWriter& data, const DataGroup& group, bool applies, Fill fill) {
+    if (!applies) {
+        data.WriteEmptyGroup(group);
+        return;
+    }
+    data.OpenGroup(group);
+    fill(ReportCatalogue::Names(group));
+    data.CloseGroup();
+}
 
 template <typename Section>
-int WriteDataGroups(DataSectionWriter& data, Section& section) {
+bool WriteDataGroups(DataSectionWriter& data, Section& section) {
     try {
         for (std::size_t i = 0; i < ReportCatalogue::kRateGroupCount; ++i) {
             section.WriteRateGroup(ReportCatalogue::kDataGroups[i]);
         }
     } catch (const AmountOverflow&) {
-        return 0;
+        return false;
     }
     section.WriteCorporateRefund();
     section.WriteIndividualRefund();
     data.CloseData();
-    return data.Result();
+    return data.Succeeded();
 }

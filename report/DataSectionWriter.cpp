@@ -2,41 +2,41 @@
 
 #include <charconv>
 
-int DataSectionWriter::OpenData() {
-    if (failed_) return 0;
-    return Track(writer_.OpenElement(line_, ReportCatalogue::kData, kDataDepth));
+bool DataSectionWriter::OpenData() {
+    if (failed_) return false;
+    return Track(writer_.OpenElement(ReportCatalogue::kData, kDataDepth));
 }
 
-int DataSectionWriter::CloseData() {
-    if (failed_) return 0;
-    return Track(writer_.CloseElement(line_, ReportCatalogue::kData, kDataDepth));
+bool DataSectionWriter::CloseData() {
+    if (failed_) return false;
+    return Track(writer_.CloseElement(ReportCatalogue::kData, kDataDepth));
 }
 
-int DataSectionWriter::OpenGroup(const DataGroup& group) {
-    if (failed_) return 0;
+bool DataSectionWriter::OpenGroup(const DataGroup& group) {
+    if (failed_) return false;
     openGroup_ = &group;
-    return Track(writer_.OpenElement(line_, group.identifier, kGroupDepth));
+    return Track(writer_.OpenElement(group.identifier, kGroupDepth));
 }
 
-int DataSectionWriter::CloseGroup() {
-    if (failed_ || openGroup_ == nullptr) return 0;
+bool DataSectionWriter::CloseGroup() {
+    if (failed_ || openGroup_ == nullptr) return false;
     const DataGroup& group = *openGroup_;
     openGroup_ = nullptr;
-    return Track(writer_.CloseElement(line_, group.identifier, kGroupDepth));
+    return Track(writer_.CloseElement(group.identifier, kGroupDepth));
 }
 
-int DataSectionWriter::WriteAmount(std::string_view name, std::int64_t yen, Zero zero) {
+bool DataSectionWriter::WriteAmount(std::string_view name, std::int64_t yen, Zero zero) {
     return WriteText(name, AmountText(yen, zero));
 }
 
-int DataSectionWriter::WriteEmpty(std::string_view name) { return WriteText(name, {}); }
+bool DataSectionWriter::WriteEmpty(std::string_view name) { return WriteText(name, {}); }
 
-int DataSectionWriter::WriteText(std::string_view name, std::string_view text) {
-    if (failed_) return 0;
-    return Track(writer_.WriteElement(line_, name, text, kValueDepth));
+bool DataSectionWriter::WriteText(std::string_view name, std::string_view text) {
+    if (failed_) return false;
+    return Track(writer_.WriteElement(name, text, kValueDepth));
 }
 
-int DataSectionWriter::WriteEmptyGroup(const DataGroup& group) {
+bool DataSectionWriter::WriteEmptyGroup(const DataGroup& group) {
     OpenGroup(group);
     for (std::string_view name : ReportCatalogue::Names(group)) WriteEmpty(name);
     return CloseGroup();
@@ -49,7 +49,7 @@ std::string DataSectionWriter::AmountText(std::int64_t yen, Zero zero) {
     return std::string(digits, end);
 }
 
-int DataSectionWriter::Track(int result) {
-    if (result == 0) failed_ = true;
-    return result;
+bool DataSectionWriter::Track(bool written) {
+    if (!written) failed_ = true;
+    return written;
 }

@@ -1,6 +1,6 @@
 // The frame that both DATA writers write through: DATA at depth 1, its groups at depth 2, their
 // value elements at depth 3, amounts in the report's text form. The first failed write stops
-// it: that call and every later one answer 0 and write nothing more, so a writer may simply
+// it: that call and every later one answer false and write nothing more, so a writer may simply
 // run on and test the result once at the end, or stop early.
 #pragma once
 
@@ -21,30 +21,29 @@ public:
     static constexpr int kGroupDepth = 2;
     static constexpr int kValueDepth = 3;
 
-    DataSectionWriter(XmlReportWriter& writer, std::string& line) : writer_(writer), line_(line) {}
+    explicit DataSectionWriter(XmlReportWriter& writer) : writer_(writer) {}
 
-    int OpenData();
-    int CloseData();
-    int OpenGroup(const DataGroup& group);
-    int CloseGroup();  // the group last opened; 0 when none is open
+    bool OpenData();
+    bool CloseData();
+    bool OpenGroup(const DataGroup& group);
+    bool CloseGroup();  // the group last opened; false when none is open
 
     // An amount in whole yen: decimal digits after "-" when negative; zero as zero says.
-    int WriteAmount(std::string_view name, std::int64_t yen, Zero zero = Zero::Empty);
-    int WriteEmpty(std::string_view name);
-    int WriteText(std::string_view name, std::string_view text);
+    bool WriteAmount(std::string_view name, std::int64_t yen, Zero zero = Zero::Empty);
+    bool WriteEmpty(std::string_view name);
+    bool WriteText(std::string_view name, std::string_view text);
     // The whole group with every value empty.
-    int WriteEmptyGroup(const DataGroup& group);
+    bool WriteEmptyGroup(const DataGroup& group);
 
-    // 1 while every write so far succeeded.
-    int Result() const { return failed_ ? 0 : 1; }
+    // True while every write so far succeeded.
+    bool Succeeded() const { return !failed_; }
 
     static std::string AmountText(std::int64_t yen, Zero zero = Zero::Empty);
 
 private:
-    int Track(int result);
+    bool Track(bool written);
 
     XmlReportWriter& writer_;
-    std::string& line_;
     const DataGroup* openGroup_ = nullptr;
     bool failed_ = false;
 };

@@ -1,7 +1,8 @@
 // The two writers of the DATA section: from the journal aggregation and from the saved
-// return. Both write the same groups and elements in the same order; each answers 1 when the
-// whole section was written and 0 at the first failed write (or, for the journal writer, when
-// the data set has no consumption-tax settings object), leaving the rest unwritten.
+// return. Both write the same groups and elements in the same order; each answers true when
+// the whole section was written and false at the first failed write (or, for the journal
+// writer, when the data set has no consumption-tax settings object), leaving the rest
+// unwritten.
 #pragma once
 
 #include "core_api/StDATAINFO.h"
@@ -9,10 +10,7 @@
 #include "report/ReportFigures.h"
 #include "report/XmlReportWriter.h"
 
-#include <string>
+bool WriteJournalData(XmlReportWriter& writer, const ReportFigures& figures, const StDATAINFO& dataSet,
+                      const StSHOHIZEIINFO& settings);
 
-int WriteJournalData(XmlReportWriter& writer, std::string& line, const ReportFigures& figures,
-                     const StDATAINFO& dataSet, const StSHOHIZEIINFO& settings);
-
-int WriteSavedReturnData(XmlReportWriter& writer, std::string& line, const ReportFigures& figures,
-                         const StDATAINFO& dataSet);
+bool WriteSavedReturnData(XmlReportWriter& writer, const ReportFigures& figures, const StDATAINFO& dataSet);

@@ -1,12 +1,14 @@
-#include "core_api/SetObject.h"
 #include "report/DataWriters.h"
 
 #include "aggregate/DecimalAmount.h"
+#include "aggregate/EntityKind.h"
+#include "aggregate/IncomeRouting.h"
 #include "core_api/ClDataMgr.h"
+#include "core_api/SetObject.h"
 #include "report/DataSectionFrame.h"
 #include "report/DataSectionWriter.h"
-#include "aggregate/EntityKind.h"
 #include "report/RateFigureTable.h"
+#include "report/ReportSection.h"
 #include "report/RoundToYen.h"
 
 #include <algorithm>
@@ -19,71 +21,13 @@ using R = StTAXREPORTRATEINFO;
 using B = StTAXREPORTBUSINESSTYPEINFO;
 using Zero = DataSectionWriter::Zero;
 
-
 // The securities figure is read as the return figures left it, already times 20.
 constexpr auto kSales = kSalesFigures<R>;
 constexpr auto kBadDebts = kBadDebtFigures<R>;
 
-// Purchases: the return rule computes no specified purchases.
-constexpr RateFigure kPurchases[] = {
-    {"SHIIREKAZEIZEINUKI", offsetof(R, purchTaxableExcl)},
-    {"SHIIREKAZEIZEIGAKU", offsetof(R, purchTaxableTax)},
-    {"SHIIREKAZEIZEIKOMI", offsetof(R, purchTaxableIncl)},
-    {"SHIIREHIKAZEIZEINUKI", offsetof(R, purchNonTaxableExcl)},
-    {"SHIIREHIKAZEIZEIGAKU", offsetof(R, purchNonTaxableTax)},
-    {"SHIIREHIKAZEIZEIKOMI", offsetof(R, purchNonTaxableIncl)},
-    {"SHIIREKYOTUUZEINUKI", offsetof(R, purchCommonExcl)},
-    {"SHIIREKYOTUUZEIGAKU", offsetof(R, purchCommonTax)},
-    {"SHIIREKYOTUUZEIKOMI", offsetof(R, purchCommonIncl)},
-    EmptyFigure("TOKUTEISHIIREKAZEIZEINUKI"),
-    EmptyFigure("TOKUTEISHIIREHIKAZEIZEINUKI"),
-    EmptyFigure("TOKUTEISHIIREKYOTUUZEINUKI"),
-    {"YUNYUSHIIREKAZEIZEIGAKU", offsetof(R, importTaxTaxable)},
-    {"YUNYUSHIIREHIKAZEIZEIGAKU", offsetof(R, importTaxNonTaxable)},
-    {"YUNYUSHIIREKYOTUUZEIGAKU", offsetof(R, importTaxCommon)},
-    {"YUNYUSHIIRETIHO", offsetof(R, importLocalTax)},
-    {"SHIIREHENKANKAZEIZEINUKI", offsetof(R, purchReturnsTaxableExcl)},
-    {"SHIIREHENKANKAZEIZEIGAKU", offsetof(R, purchReturnsTaxableTax)},
-    {"SHIIREHENKANKAZEIZEIKOMI", offsetof(R, purchReturnsTaxableIncl)},
-    {"SHIIREHENKANHIKAZEIZEINUKI", offsetof(R, purchReturnsNonTaxableExcl)},
-    {"SHIIREHENKANHIKAZEIZEIGAKU", offsetof(R, purchReturnsNonTaxableTax)},
-    {"SHIIREHENKANHIKAZEIZEIKOMI", offsetof(R, purchReturnsNonTaxableIncl)},
-    {"SHIIREHENKANKYOTUUZEINUKI", offsetof(R, purchReturnsCommonExcl)},
-    {"SHIIREHENKANKYOTUUZEIGAKU", offsetof(R, purchReturnsCommonTax)},
-    {"SHIIREHENKANKYOTUUZEIKOMI", offsetof(R, purchReturnsCommonIncl)},
-    EmptyFigure("TOKUTEISHIIREHENKANKAZEIZEINUKI"),
-    EmptyFigure("TOKUTEISHIIREHENKANHIKAZEIZEINUKI"),
-    EmptyFigure("TOKUTEISHIIREHENKANKYOTUUZEINUKI"),
-    {"YUNYUHENKANKAZEIZEIGAKU", offsetof(R, importRefundTaxable)},
-    {"YUNYUHENKANHIKAZEIZEIGAKU", offsetof(R, importRefundNonTaxable)},
-    {"YUNYUHENKANKYOTUUZEIGAKU", offsetof(R, importRefundCommon)},
-    {"YUNYUHENKANTIHO", offsetof(R, importLocalRefund)},
-};
-
-static_assert(RateFigureTable::Covers(kSales, DataFamily::Sales));
-static_assert(RateFigureTable::Covers(kPurchases, DataFamily::Purchases));
-static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BadDebts));
-static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BusinessBadDebts));
-
-// A group by business category: where its figures stand, each triple in the element order
-// excluding tax, tax, including tax (the business records hold the including-tax figure first).
-struct BusinessFigures {
-    std::array<std::size_t, 3> category;  // in each business record
-    std::array<std::size_t, 3> total;     // in the rate record: the figure the categories split
-    std::size_t exempt;                   // in the rate record
-};
-
-constexpr BusinessFigures kBusinessSales = {
-    {offsetof(B, salesExcl), offsetof(B, salesTax), offsetof(B, salesIncl)},
-    {offsetof(R, taxableSalesExcl), offsetof(R, taxableSalesTax), offsetof(R, taxableSalesIncl)},
-    offsetof(R, exemptSales),
-};
-
-constexpr BusinessFigures kBusinessReturns = {
-    {offsetof(B, returnsExcl), offsetof(B, returnsTax), offsetof(B, returnsIncl)},
-    {offsetof(R, salesReturnsExcl), offsetof(R, salesReturnsTax), offsetof(R, salesReturnsIncl)},
-    offsetof(R, exemptSalesReturns),
-};
+constexpr auto kPurchases = PurchaseFigures<R>(kNoSpecifiedPurchases);
+constexpr auto kBusinessSales = kBusinessSalesFigures<R, B>;
+constexpr auto kBusinessReturns = kBusinessReturnFigures<R, B>;
 
 // A figure of the refund-statement aggregation; nullptr for an element always written empty.
 using TotalsFigure = std::int64_t (*)(const TaxTotals&);
@@ -109,64 +53,49 @@ constexpr TotalsFigure kCorporateAssets[] = {
     nullptr,
 };
 
-// KANPUK's lines; an element is written when the income mask shares no bit with its line mask.
+// KANPUK's elements, each of the lines of one income group.
 struct IndividualElement {
     TotalsFigure figure;
-    int lineMask;
+    IncomeGroup group;
 };
 
-constexpr int kBusinessIncomeLine = 2;
-constexpr int kRealEstateLine = 1;
-constexpr int kOtherIncomeLine = 3;
-
 constexpr IndividualElement kIndividualLines[] = {
-    {[](const TaxTotals& t) { return t.businessPurchases.bookTotal; }, kBusinessIncomeLine},
-    {[](const TaxTotals& t) { return t.businessPurchases.notTaxablePurchase; }, kBusinessIncomeLine},
-    {[](const TaxTotals& t) { return t.businessExpenses.bookTotal; }, kBusinessIncomeLine},
-    {[](const TaxTotals& t) { return t.businessExpenses.notTaxablePurchase; }, kBusinessIncomeLine},
-    {[](const TaxTotals& t) { return t.businessFixedAssets; }, kBusinessIncomeLine},
-    {nullptr, 0},
-    {[](const TaxTotals& t) { return t.realEstateExpenses.bookTotal; }, kRealEstateLine},
-    {[](const TaxTotals& t) { return t.realEstateExpenses.notTaxablePurchase; }, kRealEstateLine},
-    {[](const TaxTotals& t) { return t.realEstateFixedAssets; }, kRealEstateLine},
-    {nullptr, 0},
-    {[](const TaxTotals& t) { return t.otherPurchases.bookTotal; }, kOtherIncomeLine},
-    {[](const TaxTotals& t) { return t.otherPurchases.notTaxablePurchase; }, kOtherIncomeLine},
-    {[](const TaxTotals& t) { return t.otherExpenses.bookTotal; }, kOtherIncomeLine},
-    {[](const TaxTotals& t) { return t.otherExpenses.notTaxablePurchase; }, kOtherIncomeLine},
-    {nullptr, 0},
-    {nullptr, 0},
+    {[](const TaxTotals& t) { return t.businessPurchases.bookTotal; }, IncomeGroup::Business},
+    {[](const TaxTotals& t) { return t.businessPurchases.notTaxablePurchase; }, IncomeGroup::Business},
+    {[](const TaxTotals& t) { return t.businessExpenses.bookTotal; }, IncomeGroup::Business},
+    {[](const TaxTotals& t) { return t.businessExpenses.notTaxablePurchase; }, IncomeGroup::Business},
+    {[](const TaxTotals& t) { return t.businessFixedAssets; }, IncomeGroup::Business},
+    {nullptr, IncomeGroup::Business},
+    {[](const TaxTotals& t) { return t.realEstateExpenses.bookTotal; }, IncomeGroup::RealEstate},
+    {[](const TaxTotals& t) { return t.realEstateExpenses.notTaxablePurchase; }, IncomeGroup::RealEstate},
+    {[](const TaxTotals& t) { return t.realEstateFixedAssets; }, IncomeGroup::RealEstate},
+    {nullptr, IncomeGroup::RealEstate},
+    {[](const TaxTotals& t) { return t.otherPurchases.bookTotal; }, IncomeGroup::Other},
+    {[](const TaxTotals& t) { return t.otherPurchases.notTaxablePurchase; }, IncomeGroup::Other},
+    {[](const TaxTotals& t) { return t.otherExpenses.bookTotal; }, IncomeGroup::Other},
+    {[](const TaxTotals& t) { return t.otherExpenses.notTaxablePurchase; }, IncomeGroup::Other},
+    {nullptr, IncomeGroup::Other},
+    {nullptr, IncomeGroup::Other},
 };
 
 static_assert(1 + std::size(kCorporateLines) + 1 + std::size(kCorporateAssets) ==
               ReportCatalogue::CorporateRefundGroup().count);
 static_assert(1 + std::size(kIndividualLines) == ReportCatalogue::IndividualRefundGroup().count);
 
-// Which of KANPUK's lines an income kind leaves out: business income only (1), real-estate
-// income only (2); mixed kinds and unknown values keep every line.
-int IncomeMask(std::uint8_t incomeKind) {
-    switch (incomeKind) {
-    case 1:
-        return 1;
-    case 2:
-        return 2;
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-        return 4;
-    default:
-        return 0;
-    }
+// Whether KANPUK shows an income group's lines for an income kind: a kind of one income
+// shows only that income's lines; mixed kinds and unknown values show every line.
+bool ShowsLinesOf(std::uint8_t incomeKind, IncomeGroup group) {
+    if (incomeKind == IncomeKind::kBusinessOnly) return group == IncomeGroup::Business;
+    if (incomeKind == IncomeKind::kRealEstateOnly) return group == IncomeGroup::RealEstate;
+    return true;
 }
-
 
 class JournalSection {
 public:
     JournalSection(DataSectionWriter& data, const ReportFigures& figures, const StDATAINFO& dataSet,
                    const StSHOHIZEIINFO& settings)
         : data_(data), figures_(figures), dataSet_(dataSet), settings_(settings),
-          totals_(figures.totals != nullptr ? *figures.totals : kNoTotals) {}
+          totals_(figures.Totals()) {}
 
     void WriteRateGroup(const DataGroup& group) {
         switch (group.family) {
@@ -186,44 +115,35 @@ public:
         }
     }
 
+    // Whatever the tax method, unlike the saved return's.
     void WriteCorporateRefund() {
-        const DataGroup& group = ReportCatalogue::CorporateRefundGroup();
-        if (EntityKind::IsIndividual(dataSet_)) {
-            data_.WriteEmptyGroup(group);
-            return;
-        }
-        const auto names = ReportCatalogue::Names(group);
-        data_.OpenGroup(group);
-        WriteFlaggedBlock(names.subspan(0, 1 + std::size(kCorporateLines)), kCorporateLines);
-        WriteFlaggedBlock(names.subspan(1 + std::size(kCorporateLines)), kCorporateAssets);
-        data_.CloseGroup();
+        WriteStatementGroup(data_, ReportCatalogue::CorporateRefundGroup(), !EntityKind::IsIndividual(dataSet_),
+                            [&](GroupNames names) {
+                                WriteFlaggedBlock(names.first(1 + std::size(kCorporateLines)), kCorporateLines);
+                                WriteFlaggedBlock(names.subspan(1 + std::size(kCorporateLines)), kCorporateAssets);
+                            });
     }
 
     void WriteIndividualRefund() {
-        const DataGroup& group = ReportCatalogue::IndividualRefundGroup();
-        if (EntityKind::IsCorporation(dataSet_) || figures_.taxMethod != TaxMethod::General) {
-            data_.WriteEmptyGroup(group);
-            return;
-        }
-        const auto names = ReportCatalogue::Names(group);
-        data_.OpenGroup(group);
+        WriteStatementGroup(data_, ReportCatalogue::IndividualRefundGroup(),
+                            IndividualStatementApplies(dataSet_, figures_),
+                            [&](GroupNames names) { WriteIndividualLines(names); });
+    }
+
+private:
+    void WriteIndividualLines(GroupNames names) {
         const bool anyFigure = std::any_of(std::begin(kIndividualLines), std::end(kIndividualLines),
                                            [&](const IndividualElement& e) { return Figure(e.figure) != 0; });
         WriteFlag(names[0], anyFigure);
-        const int incomeMask = IncomeMask(dataSet_.incomeKind);
         for (std::size_t i = 0; i < std::size(kIndividualLines); ++i) {
             const IndividualElement& element = kIndividualLines[i];
-            if (element.figure == nullptr || (incomeMask & element.lineMask) != 0) {
+            if (element.figure == nullptr || !ShowsLinesOf(dataSet_.incomeKind, element.group)) {
                 data_.WriteEmpty(names[1 + i]);
             } else {
                 data_.WriteAmount(names[1 + i], Yen(Figure(element.figure)), Zero::AsDigit);
             }
         }
-        data_.CloseGroup();
     }
-
-private:
-    static constexpr TaxTotals kNoTotals{};
 
     std::int64_t Yen(std::int64_t amount) const { return RoundToYen(amount, figures_.roundingMode); }
     std::int64_t Figure(TotalsFigure figure) const { return figure != nullptr ? figure(totals_) : 0; }
@@ -288,7 +208,7 @@ private:
         if (!anyFigure) {
             data_.WriteEmpty(name);
         } else {
-            data_.WriteText(name, settings_.taxIncludedBasis != 0 ? "1" : "2");
+            data_.WriteText(name, ReportSection::OneIf(settings_.taxIncludedBasis != 0));
         }
     }
 
@@ -301,11 +221,11 @@ private:
 
 }  // namespace
 
-int WriteJournalData(XmlReportWriter& writer, std::string& line, const ReportFigures& figures,
-                     const StDATAINFO& dataSet, const StSHOHIZEIINFO& settings) {
-    DataSectionWriter data(writer, line);
-    if (!data.OpenData()) return 0;
-    if (DataManagerSetObject<SetObject::TaxSettings>() == nullptr) return 0;
+bool WriteJournalData(XmlReportWriter& writer, const ReportFigures& figures, const StDATAINFO& dataSet,
+                      const StSHOHIZEIINFO& settings) {
+    DataSectionWriter data(writer);
+    if (!data.OpenData()) return false;
+    if (DataManagerSetObject<SetObject::TaxSettings>() == nullptr) return false;
     JournalSection section(data, figures, dataSet, settings);
     return WriteDataGroups(data, section);
 }

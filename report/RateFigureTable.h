@@ -1,9 +1,12 @@
 // How the value elements of a rate group find their figures: one table per family, an entry
-// per element of the family's fullest group (the 10% one) in document order, keyed by the
-// element's name without its rate suffix. Groups of other rates lack some elements; they find
-// theirs by that stem. The tables are checked against the catalogue at compile time.
+// per element of the family's fullest group (the 10% one) in the catalogue's order, holding
+// only where the figure stands in its record. The names are the catalogue's: an element of a
+// group of another rate, which lacks some elements, finds its entry at the 10% element of the
+// same name without the rate suffix. The tables are checked against the catalogue at compile
+// time.
 #pragma once
 
+#include "aggregate/BusinessCategory.h"
 #include "aggregate/TaxRateClass.h"
 #include "report/DataSectionWriter.h"
 #include "report/ReportCatalogue.h"
@@ -24,45 +27,9 @@ enum class FigureUse {
 };
 
 struct RateFigure {
-    std::string_view stem;  // element name without the rate suffix
-    std::size_t offset;     // byte position of the figure in its record
+    std::size_t offset;  // byte position of the figure in its record
     FigureUse use = FigureUse::Amount;
 };
-
-// An entry for an element that is always written empty.
-constexpr RateFigure EmptyFigure(std::string_view stem) {
-    return {stem, std::numeric_limits<std::size_t>::max(), FigureUse::Empty};
-}
-
-// The sales and bad-debt families read the figures of the same names from the return rule's
-// records and from the saved return: one table each, for either record.
-template <typename Record, FigureUse securities = FigureUse::Amount>
-inline constexpr std::array<RateFigure, 13> kSalesFigures = {{
-    {"KAZEIURIAGEZEINUKI", offsetof(Record, taxableSalesExcl)},
-    {"KAZEIURIAGEZEIGAKU", offsetof(Record, taxableSalesTax)},
-    {"KAZEIURIAGEZEIKOMI", offsetof(Record, taxableSalesIncl)},
-    {"MENZEIURIAGEZEINUKI", offsetof(Record, exemptSales)},
-    {"HIKAZEIURIAGEYUUKAZEINUKI", offsetof(Record, securitiesSales), securities},
-    {"HIKAZEIURIAGEYUUKAIGAIZEINUKI", offsetof(Record, otherNonTaxableSales)},
-    {"HIKAZEISHISANYUSHUTSUZEINUKI", offsetof(Record, nonTaxableAssetExports)},
-    {"KAZEIURIAGEHENKANZEINUKI", offsetof(Record, salesReturnsExcl)},
-    {"KAZEIURIAGEHENKANZEIGAKU", offsetof(Record, salesReturnsTax)},
-    {"KAZEIURIAGEHENKANZEIKOMI", offsetof(Record, salesReturnsIncl)},
-    {"MENZEIURIAGEHENKANZEINUKI", offsetof(Record, exemptSalesReturns)},
-    {"HIKAZEIURIAGEHENKANZEINUKI", offsetof(Record, nonTaxableSalesReturns)},
-    EmptyFigure("HIKAZEISHISANHENKANZEINUKI"),  // never reported
-}};
-
-// Bad debts, for the general return and the business-category return alike.
-template <typename Record>
-inline constexpr std::array<RateFigure, 6> kBadDebtFigures = {{
-    {"KASHIDAOREZEINUKI", offsetof(Record, badDebtsExcl)},
-    {"KASHIDAOREZEIGAKU", offsetof(Record, badDebtsTax)},
-    {"KASHIDAOREZEIKOMI", offsetof(Record, badDebtsIncl)},
-    {"KASHIDAOREKAISHUZEINUKI", offsetof(Record, badDebtsCollectedExcl)},
-    {"KASHIDAOREKAISHUZEIGAKU", offsetof(Record, badDebtsCollectedTax)},
-    {"KASHIDAOREKAISHUZEIKOMI", offsetof(Record, badDebtsCollectedIncl)},
-}};
 
 namespace RateFigureTable {
 
@@ -74,31 +41,33 @@ std::int64_t Read(const Record& record, std::size_t offset) {
     return figure;
 }
 
-// The stem of a name of a group at this rate position.
+// The name without the suffix of the group's rate; empty when it does not end in it.
 constexpr std::string_view StemOf(std::string_view name, int ratePosition) {
     const std::string_view suffix = TaxRateClasses::kAll[static_cast<std::size_t>(ratePosition)].elementSuffix;
     return name.ends_with(suffix) ? name.substr(0, name.size() - suffix.size()) : std::string_view{};
 }
 
-// The entry of a stem; nullptr when the table has none.
-constexpr const RateFigure* Find(std::span<const RateFigure> table, std::string_view stem) {
-    for (const RateFigure& entry : table) {
-        if (entry.stem == stem) return &entry;
+inline constexpr std::size_t kNoEntry = std::numeric_limits<std::size_t>::max();
+
+// The position of a group's element in its family's table: that of the 10% element with the
+// same stem; kNoEntry when there is none.
+constexpr std::size_t EntryOf(const DataGroup& group, std::string_view name) {
+    const auto fullest = ReportCatalogue::Names(ReportCatalogue::RateGroup(group.family, 0));
+    const std::string_view stem = StemOf(name, group.ratePosition);
+    for (std::size_t at = 0; at < fullest.size(); ++at) {
+        if (StemOf(fullest[at], 0) == stem) return at;
     }
-    return nullptr;
+    return kNoEntry;
 }
 
-// The table has an entry for each element of the 10% group in its order, and every group of
-// the family finds each of its elements in it.
-constexpr bool Covers(std::span<const RateFigure> table, DataFamily family) {
-    const auto fullest = ReportCatalogue::Names(ReportCatalogue::RateGroup(family, 0));
-    if (fullest.size() != table.size()) return false;
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (StemOf(fullest[i], 0) != table[i].stem) return false;
-    }
+// A table of this many entries has one for each element of the family's 10% group, and every
+// group of the family finds each of its elements among them.
+constexpr bool Covers(std::size_t entries, DataFamily family) {
+    if (ReportCatalogue::RateGroup(family, 0).count != entries) return false;
     for (int rate = 1; rate < TaxRateClasses::kCount; ++rate) {
-        for (std::string_view name : ReportCatalogue::Names(ReportCatalogue::RateGroup(family, rate))) {
-            if (Find(table, StemOf(name, rate)) == nullptr) return false;
+        const DataGroup& group = ReportCatalogue::RateGroup(family, rate);
+        for (std::string_view name : ReportCatalogue::Names(group)) {
+            if (EntryOf(group, name) == kNoEntry) return false;
         }
     }
     return true;
@@ -106,22 +75,115 @@ constexpr bool Covers(std::span<const RateFigure> table, DataFamily family) {
 
 // Opens the group, hands each of its elements to write(name, entry) in order, closes it.
 template <typename WriteElement>
-int WriteGroup(DataSectionWriter& data, const DataGroup& group, std::span<const RateFigure> table,
-               WriteElement write) {
+bool WriteGroup(DataSectionWriter& data, const DataGroup& group, std::span<const RateFigure> table,
+                WriteElement write) {
     data.OpenGroup(group);
-    for (std::string_view name : ReportCatalogue::Names(group)) {
-        write(name, *Find(table, StemOf(name, group.ratePosition)));
-    }
+    for (std::string_view name : ReportCatalogue::Names(group)) write(name, table[EntryOf(group, name)]);
     return data.CloseGroup();
 }
 
 }  // namespace RateFigureTable
 
+// An entry for an element that is always written empty.
+inline constexpr RateFigure kEmptyFigure{std::numeric_limits<std::size_t>::max(), FigureUse::Empty};
+
+inline constexpr std::size_t kSalesEntries = 13;
+inline constexpr std::size_t kPurchaseEntries = 32;
+inline constexpr std::size_t kBadDebtEntries = 6;
+
+static_assert(RateFigureTable::Covers(kSalesEntries, DataFamily::Sales));
+static_assert(RateFigureTable::Covers(kPurchaseEntries, DataFamily::Purchases));
+static_assert(RateFigureTable::Covers(kBadDebtEntries, DataFamily::BadDebts));
+static_assert(RateFigureTable::Covers(kBadDebtEntries, DataFamily::BusinessBadDebts));
+
+// The sales and bad-debt families read the figures of the same names from the return rule's
+// records and from the saved return: one table each, for either record.
+template <typename Record, FigureUse securities = FigureUse::Amount>
+inline constexpr std::array<RateFigure, kSalesEntries> kSalesFigures = {{
+    {offsetof(Record, taxableSalesExcl)},
+    {offsetof(Record, taxableSalesTax)},
+    {offsetof(Record, taxableSalesIncl)},
+    {offsetof(Record, exemptSales)},
+    {offsetof(Record, securitiesSales), securities},
+    {offsetof(Record, otherNonTaxableSales)},
+    {offsetof(Record, nonTaxableAssetExports)},
+    {offsetof(Record, salesReturnsExcl)},
+    {offsetof(Record, salesReturnsTax)},
+    {offsetof(Record, salesReturnsIncl)},
+    {offsetof(Record, exemptSalesReturns)},
+    {offsetof(Record, nonTaxableSalesReturns)},
+    kEmptyFigure,  // returns of non-taxable asset exports: never reported
+}};
+
+// Bad debts, for the general return and the business-category return alike.
+template <typename Record>
+inline constexpr std::array<RateFigure, kBadDebtEntries> kBadDebtFigures = {{
+    {offsetof(Record, badDebtsExcl)},
+    {offsetof(Record, badDebtsTax)},
+    {offsetof(Record, badDebtsIncl)},
+    {offsetof(Record, badDebtsCollectedExcl)},
+    {offsetof(Record, badDebtsCollectedTax)},
+    {offsetof(Record, badDebtsCollectedIncl)},
+}};
+
+// The specified purchases and their returns (taxable, non-taxable, common each): the saved
+// return holds them, the return rule computes none.
+struct SpecifiedPurchaseFigures {
+    std::array<RateFigure, 3> purchases;
+    std::array<RateFigure, 3> returns;
+};
+
+inline constexpr SpecifiedPurchaseFigures kNoSpecifiedPurchases = {
+    {kEmptyFigure, kEmptyFigure, kEmptyFigure},
+    {kEmptyFigure, kEmptyFigure, kEmptyFigure},
+};
+
+// Purchases by attribution (taxable, non-taxable, common), then the import tax, then the
+// returns in the same order.
+template <typename Record>
+constexpr std::array<RateFigure, kPurchaseEntries> PurchaseFigures(const SpecifiedPurchaseFigures& specified) {
+    return {{
+        {offsetof(Record, purchTaxableExcl)},
+        {offsetof(Record, purchTaxableTax)},
+        {offsetof(Record, purchTaxableIncl)},
+        {offsetof(Record, purchNonTaxableExcl)},
+        {offsetof(Record, purchNonTaxableTax)},
+        {offsetof(Record, purchNonTaxableIncl)},
+        {offsetof(Record, purchCommonExcl)},
+        {offsetof(Record, purchCommonTax)},
+        {offsetof(Record, purchCommonIncl)},
+        specified.purchases[0],
+        specified.purchases[1],
+        specified.purchases[2],
+        {offsetof(Record, importTaxTaxable)},
+        {offsetof(Record, importTaxNonTaxable)},
+        {offsetof(Record, importTaxCommon)},
+        {offsetof(Record, importLocalTax)},
+        {offsetof(Record, purchReturnsTaxableExcl)},
+        {offsetof(Record, purchReturnsTaxableTax)},
+        {offsetof(Record, purchReturnsTaxableIncl)},
+        {offsetof(Record, purchReturnsNonTaxableExcl)},
+        {offsetof(Record, purchReturnsNonTaxableTax)},
+        {offsetof(Record, purchReturnsNonTaxableIncl)},
+        {offsetof(Record, purchReturnsCommonExcl)},
+        {offsetof(Record, purchReturnsCommonTax)},
+        {offsetof(Record, purchReturnsCommonIncl)},
+        specified.returns[0],
+        specified.returns[1],
+        specified.returns[2],
+        {offsetof(Record, importRefundTaxable)},
+        {offsetof(Record, importRefundNonTaxable)},
+        {offsetof(Record, importRefundCommon)},
+        {offsetof(Record, importLocalRefund)},
+    }};
+}
+
+
 // The groups by business category (taxable sales, returns on them): three elements per
 // category 1 to 6 in order, then the three without a category, then the exempt figure.
 namespace BusinessGroupLayout {
 
-inline constexpr int kCategories = 6;
+inline constexpr int kCategories = BusinessCategories::kCount;
 inline constexpr int kAmounts = 3;  // excluding tax, tax, including tax
 inline constexpr std::size_t kNoCategoryFirst = kCategories * kAmounts;
 inline constexpr std::size_t kExempt = kNoCategoryFirst + kAmounts;
@@ -144,3 +206,30 @@ static_assert(BusinessGroupLayout::NoCategoryName(ReportCatalogue::RateGroup(Dat
               "KAZEIHENKANZEROZEINUKI3");
 static_assert(BusinessGroupLayout::ExemptName(ReportCatalogue::RateGroup(DataFamily::BusinessReturns, 0)) ==
               "MENZEIURIAGEHENKANZEINUKI10");
+
+// Where the figures of a group by business category stand, each triple in the element order
+// excluding tax, tax, including tax (the business records hold the including-tax figure
+// first): in each business record, in the rate record (the figure the categories split) and
+// the rate's exempt figure.
+struct BusinessFigures {
+    std::array<std::size_t, BusinessGroupLayout::kAmounts> category;
+    std::array<std::size_t, BusinessGroupLayout::kAmounts> total;
+    std::size_t exempt;
+};
+
+template <typename RateRecord, typename BusinessRecord>
+inline constexpr BusinessFigures kBusinessSalesFigures = {
+    {offsetof(BusinessRecord, salesExcl), offsetof(BusinessRecord, salesTax), offsetof(BusinessRecord, salesIncl)},
+    {offsetof(RateRecord, taxableSalesExcl), offsetof(RateRecord, taxableSalesTax),
+     offsetof(RateRecord, taxableSalesIncl)},
+    offsetof(RateRecord, exemptSales),
+};
+
+template <typename RateRecord, typename BusinessRecord>
+inline constexpr BusinessFigures kBusinessReturnFigures = {
+    {offsetof(BusinessRecord, returnsExcl), offsetof(BusinessRecord, returnsTax),
+     offsetof(BusinessRecord, returnsIncl)},
+    {offsetof(RateRecord, salesReturnsExcl), offsetof(RateRecord, salesReturnsTax),
+     offsetof(RateRecord, salesReturnsIncl)},
+    offsetof(RateRecord, exemptSalesReturns),
+};

@@ -33,8 +33,8 @@ constexpr bool GroupsCoverTheDataNamesInOrder() {
 constexpr bool RateGroupsMatchTheirRateClass() {
     for (std::size_t i = 0; i < kRateGroupCount; ++i) {
         const DataGroup& group = kDataGroups[i];
-        if (group.ratePosition != static_cast<int>(i % 5) ||
-            static_cast<std::size_t>(group.family) != i / 5 + 1) {
+        if (group.ratePosition != static_cast<int>(i % kRatesPerFamily) ||
+            static_cast<std::size_t>(group.family) != i / kRatesPerFamily + 1) {
             return false;
         }
         const TaxRateClass& rate = TaxRateClasses::kAll[static_cast<std::size_t>(group.ratePosition)];

@@ -5,6 +5,9 @@
 // with the rate classes.
 #pragma once
 
+#include "aggregate/TaxRateClass.h"
+
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <span>
@@ -44,17 +47,33 @@ inline constexpr std::size_t kBasicFirst = kSystemFirst + kSystemCount;
 inline constexpr std::size_t kBasicCount = 8;
 inline constexpr std::size_t kDataFirst = kBasicFirst + kBasicCount;
 inline constexpr std::size_t kDataCount = 534;
-inline constexpr std::size_t kRateGroupCount = 35;
+// The rate groups: a group per rate for each family from Sales to BusinessBadDebts.
+inline constexpr std::size_t kRatesPerFamily = TaxRateClasses::kCount;
+inline constexpr std::size_t kRateGroupCount = static_cast<std::size_t>(DataFamily::BusinessBadDebts) * kRatesPerFamily;
 
-inline constexpr std::array<std::string_view, kDataFirst + kDataCount> kElementNames = {
-    // SYSTEM
+namespace detail {
+
+// The names of consecutive parts of the document, joined in order.
+template <std::size_t... Counts>
+constexpr std::array<std::string_view, (Counts + ...)> Join(const std::array<std::string_view, Counts>&... parts) {
+    std::array<std::string_view, (Counts + ...)> joined{};
+    std::size_t at = 0;
+    ((std::copy(parts.begin(), parts.end(), joined.begin() + static_cast<std::ptrdiff_t>(at)), at += Counts), ...);
+    return joined;
+}
+
+// The SYSTEM section's values.
+inline constexpr auto kSystemNames = std::to_array<std::string_view>({
     "GYOUMUPREFIX",
     "VERSION",
     "FUNCTIONID",
     "CONNECTEDPROGRAMVER",
     "PROGRAMNAME",
     "PROGRAMVER",
-    // BASIC
+});
+
+// The BASIC section's values.
+inline constexpr auto kBasicNames = std::to_array<std::string_view>({
     "KOMONSAKINAME",
     "JIGYOUNENDOFROM",
     "JIGYOUNENDOTO",
@@ -63,6 +82,10 @@ inline constexpr std::array<std::string_view, kDataFirst + kDataCount> kElementN
     "KEIKASHOCHIKAZEISHISAN",
     "URIAGEZEIGAKUKEISAN",
     "SHIIREZEIGAKUKEISAN",
+});
+
+// Sales by rate.
+inline constexpr auto kSalesNames = std::to_array<std::string_view>({
     // D020114
     "KAZEIURIAGEZEINUKI10",
     "KAZEIURIAGEZEIGAKU10",
@@ -133,6 +156,10 @@ inline constexpr std::array<std::string_view, kDataFirst + kDataCount> kElementN
     "MENZEIURIAGEHENKANZEINUKI3",
     "HIKAZEIURIAGEHENKANZEINUKI3",
     "HIKAZEISHISANHENKANZEINUKI3",
+});
+
+// Purchases by rate.
+inline constexpr auto kPurchaseNames = std::to_array<std::string_view>({
     // D020124
     "SHIIREKAZEIZEINUKI10",
     "SHIIREKAZEIZEIGAKU10",
@@ -264,6 +291,10 @@ inline constexpr std::array<std::string_view, kDataFirst + kDataCount> kElementN
     "SHIIREHENKANKYOTUUZEINUKI3",
     "SHIIREHENKANKYOTUUZEIGAKU3",
     "SHIIREHENKANKYOTUUZEIKOMI3",
+});
+
+// Bad debts by rate: the general return's and, under the same names, the business-category return's.
+inline constexpr auto kBadDebtNames = std::to_array<std::string_view>({
     // D020134
     "KASHIDAOREZEINUKI10",
     "KASHIDAOREZEIGAKU10",
@@ -299,6 +330,10 @@ inline constexpr std::array<std::string_view, kDataFirst + kDataCount> kElementN
     "KASHIDAOREKAISHUZEINUKI3",
     "KASHIDAOREKAISHUZEIGAKU3",
     "KASHIDAOREKAISHUZEIKOMI3",
+});
+
+// Adjustments by rate.
+inline constexpr auto kAdjustmentNames = std::to_array<std::string_view>({
     // D02204
     "GIMUMENJOKAZEI10",
     "GIMUMENJOHIKAZEI10",
@@ -334,6 +369,10 @@ inline constexpr std::array<std::string_view, kDataFirst + kDataCount> kElementN
     "KAZEIURIAGEWARIAIHENDO3",
     "KAZEIGYOMUYOTENYO3",
     "KYOJUYOCHINTAI3",
+});
+
+// Taxable sales by business category, by rate.
+inline constexpr auto kBusinessSalesNames = std::to_array<std::string_view>({
     // D020214
     "KAZEIURIAGE1SHUZEINUKI10",
     "KAZEIURIAGE1SHUZEIGAKU10",
@@ -449,6 +488,10 @@ inline constexpr std::array<std::string_view, kDataFirst + kDataCount> kElementN
     "KAZEIURIAGEZEROZEIGAKU3",
     "KAZEIURIAGEZEROZEIKOMI3",
     "MENZEIURIAGEZEINUKI3",
+});
+
+// Returns on taxable sales by business category, by rate.
+inline constexpr auto kBusinessReturnNames = std::to_array<std::string_view>({
     // D020224
     "KAZEIHENKAN1SHUZEINUKI10",
     "KAZEIHENKAN1SHUZEIGAKU10",
@@ -564,41 +607,10 @@ inline constexpr std::array<std::string_view, kDataFirst + kDataCount> kElementN
     "KAZEIHENKANZEROZEIGAKU3",
     "KAZEIHENKANZEROZEIKOMI3",
     "MENZEIURIAGEHENKANZEINUKI3",
-    // D020234
-    "KASHIDAOREZEINUKI10",
-    "KASHIDAOREZEIGAKU10",
-    "KASHIDAOREZEIKOMI10",
-    "KASHIDAOREKAISHUZEINUKI10",
-    "KASHIDAOREKAISHUZEIGAKU10",
-    "KASHIDAOREKAISHUZEIKOMI10",
-    // D020233
-    "KASHIDAOREZEINUKI8K",
-    "KASHIDAOREZEIGAKU8K",
-    "KASHIDAOREZEIKOMI8K",
-    "KASHIDAOREKAISHUZEINUKI8K",
-    "KASHIDAOREKAISHUZEIGAKU8K",
-    "KASHIDAOREKAISHUZEIKOMI8K",
-    // D020230
-    "KASHIDAOREZEINUKI8",
-    "KASHIDAOREZEIGAKU8",
-    "KASHIDAOREZEIKOMI8",
-    "KASHIDAOREKAISHUZEINUKI8",
-    "KASHIDAOREKAISHUZEIGAKU8",
-    "KASHIDAOREKAISHUZEIKOMI8",
-    // D020231
-    "KASHIDAOREZEINUKI5",
-    "KASHIDAOREZEIGAKU5",
-    "KASHIDAOREZEIKOMI5",
-    "KASHIDAOREKAISHUZEINUKI5",
-    "KASHIDAOREKAISHUZEIGAKU5",
-    "KASHIDAOREKAISHUZEIKOMI5",
-    // D020232
-    "KASHIDAOREZEINUKI3",
-    "KASHIDAOREZEIGAKU3",
-    "KASHIDAOREZEIKOMI3",
-    "KASHIDAOREKAISHUZEINUKI3",
-    "KASHIDAOREKAISHUZEIGAKU3",
-    "KASHIDAOREKAISHUZEIKOMI3",
+});
+
+// The refund statements of corporations and of individuals.
+inline constexpr auto kRefundStatementNames = std::to_array<std::string_view>({
     // KANPUH
     "KESSANZEIKUBUN",
     "SHOHINSHIIRE1",
@@ -634,7 +646,15 @@ inline constexpr std::array<std::string_view, kDataFirst + kDataCount> kElementN
     "SONOTAHITSUYOU2",
     "SONOTAKOTEISHISAN1",
     "SONOTAKOTEISHISAN2",
-};
+});
+
+}  // namespace detail
+
+inline constexpr auto kElementNames =
+    detail::Join(detail::kSystemNames, detail::kBasicNames, detail::kSalesNames, detail::kPurchaseNames,
+                 detail::kBadDebtNames, detail::kAdjustmentNames, detail::kBusinessSalesNames,
+                 detail::kBusinessReturnNames, detail::kBadDebtNames, detail::kRefundStatementNames);
+static_assert(kElementNames.size() == kDataFirst + kDataCount);
 
 namespace detail {
 
@@ -709,7 +729,7 @@ constexpr std::span<const std::string_view> Names(const DataGroup& group) {
 // The group of a rate family (Sales to BusinessBadDebts) at a TaxRateClass position.
 constexpr const DataGroup& RateGroup(DataFamily family, int ratePosition) {
     const auto familyIndex = static_cast<std::size_t>(static_cast<int>(family) - 1);
-    return kDataGroups[familyIndex * 5 + static_cast<std::size_t>(ratePosition)];
+    return kDataGroups[familyIndex * kRatesPerFamily + static_cast<std::size_t>(ratePosition)];
 }
 
 constexpr const DataGroup& CorporateRefundGroup() { return kDataGroups[kRateGroupCount]; }

@@ -10,19 +10,18 @@
 #include "report/XmlReportWriter.h"
 
 #include <functional>
-#include <string>
 
-// 1 when the whole report took the destination's place; 0 when any section failed (passed
-// over with Yes or stopped with No), the end tag was lost or the destination could not be
-// replaced: the destination then holds what it held before, the user has been warned, and
-// the caller records the failed run.
-int WriteJournalReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet,
-                       const StSHOHIZEIINFO& settings);
-int WriteSavedReturnReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet);
+// True when the whole report took the destination's place; false when any section failed
+// (passed over with Yes or stopped with No), the end tag was lost or the destination could
+// not be replaced: the destination then holds what it held before, the user has been warned,
+// and the caller records the failed run.
+bool WriteJournalReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet,
+                        const StSHOHIZEIINFO& settings);
+bool WriteSavedReturnReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet);
 
-// Writes the DATA section into the open report; 1 written, 0 failed.
-using DataSectionFunction = std::function<int(XmlReportWriter& writer, std::string& line)>;
+// Writes the DATA section into the open report; false when it failed.
+using DataSectionFunction = std::function<bool(XmlReportWriter& writer)>;
 
 // The sequence both methods share, with the method's BASIC values and DATA writer.
-int WriteReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet,
-                ReportMethod method, const DataSectionFunction& writeData);
+bool WriteReport(const ReportRequest& request, const ReportFigures& figures, const StDATAINFO& dataSet,
+                 ReportMethod method, const DataSectionFunction& writeData);

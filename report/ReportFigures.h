@@ -18,4 +18,14 @@ struct ReportFigures {
     const StSaveTaxInfo* savedReturn = nullptr;
     TaxMethod taxMethod = TaxMethod::Exempt;
     std::uint8_t roundingMode = 0;
+
+    // The totals and the saved return, all zero where the run has none.
+    const TaxTotals& Totals() const {
+        static constexpr TaxTotals kNone{};
+        return totals != nullptr ? *totals : kNone;
+    }
+    const StSaveTaxInfo& SavedReturn() const {
+        static constexpr StSaveTaxInfo kNone{};
+        return savedReturn != nullptr ? *savedReturn : kNone;
+    }
 };

@@ -1,11 +1,12 @@
 #include "report/DataWriters.h"
 
 #include "aggregate/DecimalAmount.h"
+#include "aggregate/EntityKind.h"
 #include "aggregate/ReturnFigures.h"
 #include "report/DataSectionFrame.h"
 #include "report/DataSectionWriter.h"
-#include "aggregate/EntityKind.h"
 #include "report/RateFigureTable.h"
+#include "report/ReportSection.h"
 #include "report/RoundToYen.h"
 
 #include <algorithm>
@@ -22,72 +23,28 @@ using SB = StSaveTaxBusinessFigures;
 constexpr auto kSales = kSalesFigures<S, FigureUse::Securities>;
 constexpr auto kBadDebts = kBadDebtFigures<S>;
 
-constexpr RateFigure kPurchases[] = {
-    {"SHIIREKAZEIZEINUKI", offsetof(S, purchTaxableExcl)},
-    {"SHIIREKAZEIZEIGAKU", offsetof(S, purchTaxableTax)},
-    {"SHIIREKAZEIZEIKOMI", offsetof(S, purchTaxableIncl)},
-    {"SHIIREHIKAZEIZEINUKI", offsetof(S, purchNonTaxableExcl)},
-    {"SHIIREHIKAZEIZEIGAKU", offsetof(S, purchNonTaxableTax)},
-    {"SHIIREHIKAZEIZEIKOMI", offsetof(S, purchNonTaxableIncl)},
-    {"SHIIREKYOTUUZEINUKI", offsetof(S, purchCommonExcl)},
-    {"SHIIREKYOTUUZEIGAKU", offsetof(S, purchCommonTax)},
-    {"SHIIREKYOTUUZEIKOMI", offsetof(S, purchCommonIncl)},
-    {"TOKUTEISHIIREKAZEIZEINUKI", offsetof(S, specifiedPurchTaxable)},
-    {"TOKUTEISHIIREHIKAZEIZEINUKI", offsetof(S, specifiedPurchNonTaxable)},
-    {"TOKUTEISHIIREKYOTUUZEINUKI", offsetof(S, specifiedPurchCommon)},
-    {"YUNYUSHIIREKAZEIZEIGAKU", offsetof(S, importTaxTaxable)},
-    {"YUNYUSHIIREHIKAZEIZEIGAKU", offsetof(S, importTaxNonTaxable)},
-    {"YUNYUSHIIREKYOTUUZEIGAKU", offsetof(S, importTaxCommon)},
-    {"YUNYUSHIIRETIHO", offsetof(S, importLocalTax)},
-    {"SHIIREHENKANKAZEIZEINUKI", offsetof(S, purchReturnsTaxableExcl)},
-    {"SHIIREHENKANKAZEIZEIGAKU", offsetof(S, purchReturnsTaxableTax)},
-    {"SHIIREHENKANKAZEIZEIKOMI", offsetof(S, purchReturnsTaxableIncl)},
-    {"SHIIREHENKANHIKAZEIZEINUKI", offsetof(S, purchReturnsNonTaxableExcl)},
-    {"SHIIREHENKANHIKAZEIZEIGAKU", offsetof(S, purchReturnsNonTaxableTax)},
-    {"SHIIREHENKANHIKAZEIZEIKOMI", offsetof(S, purchReturnsNonTaxableIncl)},
-    {"SHIIREHENKANKYOTUUZEINUKI", offsetof(S, purchReturnsCommonExcl)},
-    {"SHIIREHENKANKYOTUUZEIGAKU", offsetof(S, purchReturnsCommonTax)},
-    {"SHIIREHENKANKYOTUUZEIKOMI", offsetof(S, purchReturnsCommonIncl)},
-    {"TOKUTEISHIIREHENKANKAZEIZEINUKI", offsetof(S, specifiedReturnsTaxable)},
-    {"TOKUTEISHIIREHENKANHIKAZEIZEINUKI", offsetof(S, specifiedReturnsNonTaxable)},
-    {"TOKUTEISHIIREHENKANKYOTUUZEINUKI", offsetof(S, specifiedReturnsCommon)},
-    {"YUNYUHENKANKAZEIZEIGAKU", offsetof(S, importRefundTaxable)},
-    {"YUNYUHENKANHIKAZEIZEIGAKU", offsetof(S, importRefundNonTaxable)},
-    {"YUNYUHENKANKYOTUUZEIGAKU", offsetof(S, importRefundCommon)},
-    {"YUNYUHENKANTIHO", offsetof(S, importLocalRefund)},
-};
+constexpr auto kPurchases = PurchaseFigures<S>({
+    {{{offsetof(S, specifiedPurchTaxable)}, {offsetof(S, specifiedPurchNonTaxable)}, {offsetof(S, specifiedPurchCommon)}}},
+    {{{offsetof(S, specifiedReturnsTaxable)}, {offsetof(S, specifiedReturnsNonTaxable)},
+      {offsetof(S, specifiedReturnsCommon)}}},
+});
 
+// Adjustments: only the saved return holds them.
 constexpr RateFigure kAdjustments[] = {
-    {"GIMUMENJOKAZEI", offsetof(S, exemptionChangeTaxable)},
-    {"GIMUMENJOHIKAZEI", offsetof(S, exemptionChangeNonTaxable)},
-    {"GIMUMENJOKYOTUU", offsetof(S, exemptionChangeCommon)},
-    {"KAZEIURIAGEWARIAIHENDO", offsetof(S, taxableRatioChange)},
-    {"KAZEIGYOMUYOTENYO", offsetof(S, taxableUseConversion)},
-    {"KYOJUYOCHINTAI", offsetof(S, residentialRental)},
+    {offsetof(S, exemptionChangeTaxable)},
+    {offsetof(S, exemptionChangeNonTaxable)},
+    {offsetof(S, exemptionChangeCommon)},
+    {offsetof(S, taxableRatioChange)},
+    {offsetof(S, taxableUseConversion)},
+    {offsetof(S, residentialRental)},
 };
 
-static_assert(RateFigureTable::Covers(kSales, DataFamily::Sales));
-static_assert(RateFigureTable::Covers(kPurchases, DataFamily::Purchases));
-static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BadDebts));
-static_assert(RateFigureTable::Covers(kBadDebts, DataFamily::BusinessBadDebts));
-static_assert(RateFigureTable::Covers(kAdjustments, DataFamily::Adjustments));
+// The elements of a business-category group without a category stay empty: the saved
+// return's totals are not read there.
+constexpr auto kBusinessSales = kBusinessSalesFigures<S, SB>;
+constexpr auto kBusinessReturns = kBusinessReturnFigures<S, SB>;
 
-// A group by business category: the saved figures of each category (excluding tax, tax,
-// including tax) and the rate's exempt figure; the elements without a category stay empty.
-struct BusinessFigures {
-    std::array<std::size_t, 3> category;  // in each saved business record
-    std::size_t exempt;                   // in the saved rate record
-};
-
-constexpr BusinessFigures kBusinessSales = {
-    {offsetof(SB, salesExcl), offsetof(SB, salesTax), offsetof(SB, salesIncl)},
-    offsetof(S, exemptSales),
-};
-
-constexpr BusinessFigures kBusinessReturns = {
-    {offsetof(SB, returnsExcl), offsetof(SB, returnsTax), offsetof(SB, returnsIncl)},
-    offsetof(S, exemptSalesReturns),
-};
+static_assert(RateFigureTable::Covers(std::size(kAdjustments), DataFamily::Adjustments));
 
 // The refund area: KANPUH takes amounts 1-8 after its first flag and 9-14 after its second;
 // KANPUK takes all sixteen after its flag.
@@ -109,7 +66,7 @@ class SavedReturnSection {
 public:
     SavedReturnSection(DataSectionWriter& data, const ReportFigures& figures, const StDATAINFO& dataSet)
         : data_(data), figures_(figures), dataSet_(dataSet),
-          saved_(figures.savedReturn != nullptr ? *figures.savedReturn : kNothingSaved) {
+          saved_(figures.SavedReturn()) {
         std::memcpy(refundAmounts_.data(), saved_.refund.amounts, sizeof saved_.refund.amounts);
     }
 
@@ -137,38 +94,28 @@ public:
         }
     }
 
+    // Under general taxation only.
     void WriteCorporateRefund() {
-        const DataGroup& group = ReportCatalogue::CorporateRefundGroup();
-        if (EntityKind::IsIndividual(dataSet_) || figures_.taxMethod != TaxMethod::General) {
-            data_.WriteEmptyGroup(group);
-            return;
-        }
-        const auto names = ReportCatalogue::Names(group);
-        const std::span<const std::int64_t> amounts(refundAmounts_);
-        data_.OpenGroup(group);
-        WriteFlaggedBlock(names.subspan(0, 1 + kCorporateLineAmounts), amounts.first(kCorporateLineAmounts),
-                          saved_.refund.corporateFlag);
-        WriteFlaggedBlock(names.subspan(1 + kCorporateLineAmounts),
-                          amounts.subspan(kCorporateLineAmounts, kCorporateAssetAmounts),
-                          saved_.refund.corporateAssetsFlag);
-        data_.CloseGroup();
+        const bool applies = !EntityKind::IsIndividual(dataSet_) && figures_.taxMethod == TaxMethod::General;
+        WriteStatementGroup(data_, ReportCatalogue::CorporateRefundGroup(), applies, [&](GroupNames names) {
+            const std::span<const std::int64_t> amounts(refundAmounts_);
+            WriteFlaggedBlock(names.first(1 + kCorporateLineAmounts), amounts.first(kCorporateLineAmounts),
+                              saved_.refund.corporateFlag);
+            WriteFlaggedBlock(names.subspan(1 + kCorporateLineAmounts),
+                              amounts.subspan(kCorporateLineAmounts, kCorporateAssetAmounts),
+                              saved_.refund.corporateAssetsFlag);
+        });
     }
 
     // No filter by income kind here, and zero is written empty as everywhere else.
     void WriteIndividualRefund() {
-        const DataGroup& group = ReportCatalogue::IndividualRefundGroup();
-        if (EntityKind::IsCorporation(dataSet_) || figures_.taxMethod != TaxMethod::General) {
-            data_.WriteEmptyGroup(group);
-            return;
-        }
-        data_.OpenGroup(group);
-        WriteFlaggedBlock(ReportCatalogue::Names(group), refundAmounts_, saved_.refund.individualFlag);
-        data_.CloseGroup();
+        WriteStatementGroup(data_, ReportCatalogue::IndividualRefundGroup(),
+                            IndividualStatementApplies(dataSet_, figures_), [&](GroupNames names) {
+                                WriteFlaggedBlock(names, refundAmounts_, saved_.refund.individualFlag);
+                            });
     }
 
 private:
-    static constexpr StSaveTaxInfo kNothingSaved{};
-
     // The saved-value rule: empty when the method leaves the element out, else the figure in
     // whole yen (zero written empty).
     void WriteSaved(std::string_view name, std::int64_t figure, bool leaveEmpty) {
@@ -215,7 +162,7 @@ private:
         if (std::none_of(amounts.begin(), amounts.end(), [](std::int64_t a) { return a != 0; })) {
             data_.WriteEmpty(names[0]);
         } else {
-            data_.WriteText(names[0], flag == kExcludesTaxFlag ? "2" : "1");
+            data_.WriteText(names[0], ReportSection::OneIf(flag != kExcludesTaxFlag));
         }
         for (std::size_t i = 0; i < amounts.size(); ++i) WriteSaved(names[1 + i], amounts[i], false);
     }
@@ -229,10 +176,9 @@ private:
 
 }  // namespace
 
-int WriteSavedReturnData(XmlReportWriter& writer, std::string& line, const ReportFigures& figures,
-                         const StDATAINFO& dataSet) {
-    DataSectionWriter data(writer, line);
-    if (!data.OpenData()) return 0;
+bool WriteSavedReturnData(XmlReportWriter& writer, const ReportFigures& figures, const StDATAINFO& dataSet) {
+    DataSectionWriter data(writer);
+    if (!data.OpenData()) return false;
     SavedReturnSection section(data, figures, dataSet);
     return WriteDataGroups(data, section);
 }

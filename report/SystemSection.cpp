@@ -27,23 +27,22 @@ static_assert(kProgramVersionName + 1 == ReportCatalogue::kSystemFirst + ReportC
 std::string OrLiteral(std::string value, const char* literal) { return value.empty() ? literal : value; }
 
 // The reader, and with it its buffer, lives only while these two elements are written.
-bool WriteSupportInfo(XmlReportWriter& writer, std::string& line, const ReportRequest& request) {
+bool WriteSupportInfo(XmlReportWriter& writer, const ReportRequest& request) {
     SupportInfoReader support(request.owner);
-    return WriteValue(writer, line, kProgramNameName, OrLiteral(support.ProductName(), request.productName)) &&
-           WriteValue(writer, line, kProgramVersionName, OrLiteral(support.ProductVersion(), kDefaultProductVersion));
+    return WriteValue(writer, kProgramNameName, OrLiteral(support.ProductName(), request.productName)) &&
+           WriteValue(writer, kProgramVersionName, OrLiteral(support.ProductVersion(), kDefaultProductVersion));
 }
 
 }  // namespace
 
-int WriteSystemSection(XmlReportWriter& writer, std::string& line, const ReportRequest& request) {
+bool WriteSystemSection(XmlReportWriter& writer, const ReportRequest& request) {
     using ReportSection::kSectionDepth;
-    if (!writer.OpenElement(line, ReportCatalogue::kSystem, kSectionDepth)) return 0;
+    if (!writer.OpenElement(ReportCatalogue::kSystem, kSectionDepth)) return false;
     const std::string functionId = std::to_string(request.functionId);
-    const bool written = WriteValue(writer, line, kPrefixName, kBusinessPrefix) &&
-                         WriteValue(writer, line, kVersionName, kFormatVersion) &&
-                         WriteValue(writer, line, kFunctionIdName, functionId) &&
-                         WriteValue(writer, line, kConnectedVersionName, kProgramVersion) &&
-                         WriteSupportInfo(writer, line, request);
-    if (!written) return 0;
-    return writer.CloseElement(line, ReportCatalogue::kSystem, kSectionDepth);
+    const bool written = WriteValue(writer, kPrefixName, kBusinessPrefix) &&
+                         WriteValue(writer, kVersionName, kFormatVersion) &&
+                         WriteValue(writer, kFunctionIdName, functionId) &&
+                         WriteValue(writer, kConnectedVersionName, kProgramVersion) &&
+                         WriteSupportInfo(writer, request);
+    return written && writer.CloseElement(ReportCatalogue::kSystem, kSectionDepth);
 }

@@ -9,6 +9,6 @@
 
 inline constexpr const char* kDefaultProductVersion = "21.00.0X";
 
-// 1 when every line of the section was written; 0 at the first failed write, after which
-// nothing more of the section is written.
-int WriteSystemSection(XmlReportWriter& writer, std::string& line, const ReportRequest& request);
+// True when every line of the section was written; false at the first failed write, after
+// which nothing more of the section is written.
+bool WriteSystemSection(XmlReportWriter& writer, const ReportRequest& request);

@@ -1,17 +1,18 @@
-#include "core_api/SetObject.h"
 #include "report/TransitionalRateFigures.h"
 
+#include "aggregate/BusinessCategory.h"
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClSetShohizei.h"
+#include "core_api/SetObject.h"
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
 
 constexpr int kCurrentRates = 2;  // 10% and 8% reduced come first
-constexpr int kBusinessTypesPerRate = 6;
+constexpr int kBusinessTypesPerRate = BusinessCategories::kCount;
 
 // The amounts of a record are packed 64-bit figures from a fixed byte offset on.
 bool AnyAmount(const void* record, std::size_t offset, std::size_t count) {

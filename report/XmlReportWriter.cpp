@@ -10,59 +10,58 @@ bool Present(const XmlReportWriter::Text& name, const XmlReportWriter::Text& val
 
 }  // namespace
 
-int XmlReportWriter::OpenFile(CFile* file, const std::string& path) {
+bool XmlReportWriter::OpenFile(CFile* file, const std::string& path) {
     CloseFile();
-    path_ = path;
-    if (file == nullptr || path.empty()) return -1;
+    if (file == nullptr || path.empty()) return false;
     const UINT flags = CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive | CFile::typeBinary;
-    if (!file->Open(path, flags)) return -1;
+    if (!file->Open(path, flags)) return false;
     file_ = file;
-    return 0;
+    return true;
 }
 
-int XmlReportWriter::WriteRaw(std::string_view text) {
-    if (file_ == nullptr) return 0;
+bool XmlReportWriter::WriteRaw(std::string_view text) {
+    if (file_ == nullptr) return false;
     if (!file_->Write(text.data(), static_cast<UINT>(text.size()))) {
         CloseFile();  // every later write fails too
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
-int XmlReportWriter::OpenElement(std::string& line, std::string_view name, int depth,
-                                 Text attribute1Name, Text attribute1Value,
-                                 Text attribute2Name, Text attribute2Value) {
-    line.clear();
-    AppendIndent(line, depth);
-    AppendStartTag(line, name, {attribute1Name, attribute1Value, attribute2Name, attribute2Value});
-    line += kLineEnd;
-    return WriteRaw(line);
-}
-
-int XmlReportWriter::WriteElement(std::string& line, std::string_view name, std::string_view value,
-                                  int depth, Text attribute1Name, Text attribute1Value,
+bool XmlReportWriter::OpenElement(std::string_view name, int depth, Text attribute1Name, Text attribute1Value,
                                   Text attribute2Name, Text attribute2Value) {
-    line.clear();
-    AppendIndent(line, depth);
-    AppendStartTag(line, name, {attribute1Name, attribute1Value, attribute2Name, attribute2Value});
-    AppendEscaped(line, value);
-    AppendEndTag(line, name);
-    line += kLineEnd;
-    return WriteRaw(line);
+    line_.clear();
+    AppendIndent(line_, depth);
+    AppendStartTag(line_, name, {attribute1Name, attribute1Value, attribute2Name, attribute2Value});
+    return WriteLine();
 }
 
-int XmlReportWriter::CloseElement(std::string& line, std::string_view name, int depth) {
-    line.clear();
-    AppendIndent(line, depth);
-    AppendEndTag(line, name);
-    line += kLineEnd;
-    return WriteRaw(line);
+bool XmlReportWriter::WriteElement(std::string_view name, std::string_view value, int depth,
+                                   Text attribute1Name, Text attribute1Value,
+                                   Text attribute2Name, Text attribute2Value) {
+    line_.clear();
+    AppendIndent(line_, depth);
+    AppendStartTag(line_, name, {attribute1Name, attribute1Value, attribute2Name, attribute2Value});
+    AppendEscaped(line_, value);
+    AppendEndTag(line_, name);
+    return WriteLine();
 }
 
-int XmlReportWriter::CloseFile() {
+bool XmlReportWriter::CloseElement(std::string_view name, int depth) {
+    line_.clear();
+    AppendIndent(line_, depth);
+    AppendEndTag(line_, name);
+    return WriteLine();
+}
+
+void XmlReportWriter::CloseFile() {
     if (file_ != nullptr) file_->Close();
     file_ = nullptr;
-    return 0;
+}
+
+bool XmlReportWriter::WriteLine() {
+    line_ += kLineEnd;
+    return WriteRaw(line_);
 }
 
 std::string XmlReportWriter::EscapeText(std::string_view text) {

@@ -2,11 +2,11 @@
 // asked, escaped values, CR LF, and each finished line handed to the file in one write.
 // It knows nothing of the report's structure and does not check nesting.
 //
-// Results: the writing calls answer 1 on success and 0 on failure; OpenFile answers 0 or -1.
-// After a failed write the file is closed and every later write answers 0.
+// Results: the writing calls answer true on success and false on failure. After a failed
+// write the file is closed and every later write answers false.
 //
-// Lines are composed in a std::string the caller passes and the writer reuses; lines and
-// escaped texts grow as needed, so a text longer than the 255-byte areas of a line is written
+// Lines are composed in one buffer the writer keeps and reuses; lines and escaped texts grow
+// as needed, so a text longer than the 255-byte areas of a line is written
 // whole rather than refused (no caller produces one) and nothing is ever written past a buffer.
 #pragma once
 
@@ -26,26 +26,24 @@ public:
     ~XmlReportWriter() { CloseFile(); }
 
     // Binds the caller's file object (which must outlive the writing) and creates the file:
-    // an existing one is truncated. -1 for a missing file object or path, or when the file
+    // an existing one is truncated. False for a missing file object or path, or when the file
     // cannot be created; nothing is bound then.
-    int OpenFile(CFile* file, const std::string& path);
+    bool OpenFile(CFile* file, const std::string& path);
     // The bytes of text as one write.
-    int WriteRaw(std::string_view text);
-    int OpenElement(std::string& line, std::string_view name, int depth,
+    bool WriteRaw(std::string_view text);
+    bool OpenElement(std::string_view name, int depth,
                     Text attribute1Name = std::nullopt, Text attribute1Value = std::nullopt,
                     Text attribute2Name = std::nullopt, Text attribute2Value = std::nullopt);
     // Start tag, escaped value and end tag on one line; an empty value is never self-closing.
-    int WriteElement(std::string& line, std::string_view name, std::string_view value, int depth,
+    bool WriteElement(std::string_view name, std::string_view value, int depth,
                      Text attribute1Name = std::nullopt, Text attribute1Value = std::nullopt,
                      Text attribute2Name = std::nullopt, Text attribute2Value = std::nullopt);
-    int CloseElement(std::string& line, std::string_view name, int depth);
-    // Allowed in every state, any number of times; answers 0.
-    int CloseFile();
+    bool CloseElement(std::string_view name, int depth);
+    // Allowed in every state, any number of times.
+    void CloseFile();
 
     // Replaces & > < " ' by their entity references; every other byte is kept.
     static std::string EscapeText(std::string_view text);
-
-    const std::string& Path() const { return path_; }
 
 private:
     struct Attributes {
@@ -58,6 +56,9 @@ private:
     static void AppendAttribute(std::string& line, std::string_view name, std::string_view value);
     static void AppendEndTag(std::string& line, std::string_view name);
 
+    // The line being composed, then written in one piece.
+    bool WriteLine();
+
     CFile* file_ = nullptr;  // bound and open, or nullptr
-    std::string path_;
+    std::string line_;
 };

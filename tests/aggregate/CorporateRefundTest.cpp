@@ -33,7 +33,7 @@ TEST_F(CorporateRefundTest, BookTotalsFollowClassAndTotalLineFlag) {
     add(0x20400000, 2048, {{"sumExcluded2", 1}});
     add(0x40100000, 4096);                      // sales
 
-    EXPECT_EQ(Corporate(), 1);
+    EXPECT_TRUE(Corporate());
     EXPECT_EQ(totals_.goodsPurchases.bookTotal, Yen(1 + 4));
     EXPECT_EQ(totals_.adminExpenses.bookTotal, Yen(16));
     EXPECT_EQ(totals_.nonOperatingExpenses.bookTotal, Yen(128));
@@ -64,7 +64,7 @@ TEST_F(CorporateRefundTest, SlotsOfTheChosenMonthsWithTheirClosingPeriods) {
     for (const auto& c : cases) {
         DataSet()["interim"] = c.interim;
         totals_ = TaxTotals{};
-        EXPECT_EQ(Corporate(c.start, c.end), 1);
+        EXPECT_TRUE(Corporate(c.start, c.end));
         EXPECT_EQ(totals_.goodsPurchases.bookTotal, c.expected) << c.start << ".." << c.end;
     }
 }
@@ -80,12 +80,12 @@ TEST_F(CorporateRefundTest, ShortYearClosingIsOutsideTheCorporateBookTotal) {
     closing["closing"] = "yearEnd";
     AddLine(closing);
 
-    EXPECT_EQ(Corporate(4, 9), 1);
+    EXPECT_TRUE(Corporate(4, 9));
     EXPECT_EQ(totals_.goodsPurchases.bookTotal, Yen(1000));
 
     MakeIndividual(1);
     totals_ = TaxTotals{};
-    EXPECT_EQ(Individual(4, 9), 1);
+    EXPECT_TRUE(Individual(4, 9));
     EXPECT_EQ(totals_.businessPurchases.bookTotal, Yen(1300));
 }
 
@@ -105,7 +105,7 @@ TEST_F(CorporateRefundTest, NotTaxablePurchasesByCategoryAndSide) {
     AddLine(Line(kMay, Side(600, 9000, 24)));           // excluded in the account master
     AddLine(Line(kAugust, Side(300, 50000, 24)));       // outside the chosen months
 
-    EXPECT_EQ(Corporate(4, 7), 1);
+    EXPECT_TRUE(Corporate(4, 7));
     EXPECT_EQ(totals_.goodsPurchases.notTaxablePurchase, Yen(30));
     EXPECT_EQ(totals_.adminExpenses.notTaxablePurchase, Yen(1000 - 100));
     EXPECT_EQ(totals_.nonOperatingExpenses.notTaxablePurchase, Yen(300));
@@ -118,7 +118,7 @@ TEST_F(CorporateRefundTest, TaxIncludedBasisTakesTheTaxWithEveryFigure) {
     AddAccount(Account(301, 0x40882000, {{"total", 1}, {"members", {300}}}));
     AddLine(Line(kMay, Side(300, 1000, 24, 0, 100)));
 
-    EXPECT_EQ(Corporate(), 1);
+    EXPECT_TRUE(Corporate());
     EXPECT_EQ(totals_.adminExpenses, (RefundLine{Yen(1100), Yen(1100)}));
 }
 
@@ -130,7 +130,7 @@ TEST_F(CorporateRefundTest, AssetsOfTheWindowByKind) {
     AddAsset(Asset(20241001, 0, 50000));     // after the window
     AddAsset(Asset(20230615, 9, 600000));    // an earlier year
 
-    EXPECT_EQ(Corporate(4, 9), 1);
+    EXPECT_TRUE(Corporate(4, 9));
     EXPECT_EQ(totals_.deferredAssetAcquisitions, Yen(1));
     EXPECT_EQ(totals_.fixedAssetAcquisitions, Yen(4320));
 }
@@ -140,7 +140,7 @@ TEST_F(CorporateRefundTest, WindowNeverStartsBeforeThePeriod) {
     AddAsset(Asset(20240501, 0, 20));
     Prepare(4, 9);
     dataSet_.periodFirst = 20240501;  // the data set's record starts later than April's first day
-    EXPECT_EQ(AggregateCorporateRefund(context_, totals_, dataSet_, settings_), 1);
+    EXPECT_TRUE(AggregateCorporateRefund(context_, totals_, dataSet_, settings_));
     EXPECT_EQ(totals_.fixedAssetAcquisitions, Yen(20));
 }
 
@@ -151,7 +151,7 @@ TEST_F(CorporateRefundTest, TicksOncePerRecordReadAndLeavesTheBarFull) {
     AddLine(Line(kMay, Side(300, 1, 21)));  // delivered for its cash side
     AddAsset(Asset(20240501, 0, 1));
 
-    EXPECT_EQ(Corporate(), 1);
+    EXPECT_TRUE(Corporate());
     // Three account totals, two accounts of the list, two lines, one asset.
     EXPECT_EQ(activity_.ticks, 3 + 2 + 2 + 1);
     EXPECT_EQ(activity_.resets, 1);
@@ -161,7 +161,7 @@ TEST_F(CorporateRefundTest, TicksOncePerRecordReadAndLeavesTheBarFull) {
 TEST_F(CorporateRefundTest, OtherEntityKindsAreLeftAlone) {
     MakeIndividual(1);
     AddAccount(Account(200, 0x20804000, {{"slots", Slots({0, 5})}}));
-    EXPECT_EQ(Corporate(), 1);
+    EXPECT_TRUE(Corporate());
     EXPECT_EQ(totals_.goodsPurchases, RefundLine{});
     EXPECT_EQ(activity_.resets, 0);
     EXPECT_EQ(Calls("ClRuleKamoku::MoveNext"), 0);
@@ -181,7 +181,7 @@ protected:
 
 TEST_F(CorporateFailureTest, FailedAccountFetchKeepsTheTotalsBeforeIt) {
     AddFault("ClRuleKamoku::MoveNext", 9, 2);  // cash, goods, then the fault
-    EXPECT_EQ(Corporate(), 0);
+    EXPECT_FALSE(Corporate());
     EXPECT_EQ(totals_.goodsPurchases, (RefundLine{Yen(1), 0}));
     EXPECT_EQ(totals_.adminExpenses, RefundLine{});
     EXPECT_EQ(totals_.fixedAssetAcquisitions, 0);
@@ -194,7 +194,7 @@ TEST_F(CorporateFailureTest, FailedCountOrPositionStopsBeforeAnyFigure) {
         books_.erase("faults");
         AddFault(call, 9, 0);
         totals_ = TaxTotals{};
-        EXPECT_EQ(Corporate(), 0) << call;
+        EXPECT_FALSE(Corporate()) << call;
         EXPECT_EQ(Calls("ClRuleKamoku::MoveNext"), 0) << call;
         EXPECT_EQ(totals_.fixedAssetAcquisitions, 0) << call;
     }
@@ -202,7 +202,7 @@ TEST_F(CorporateFailureTest, FailedCountOrPositionStopsBeforeAnyFigure) {
 
 TEST_F(CorporateFailureTest, FailedJournalFetchKeepsTheFiguresBeforeIt) {
     AddFault("ClRuleShiwake::MoveNext", 9, 1);
-    EXPECT_EQ(Corporate(), 0);
+    EXPECT_FALSE(Corporate());
     EXPECT_EQ(totals_.goodsPurchases, (RefundLine{Yen(1), Yen(1)}));
     EXPECT_EQ(totals_.adminExpenses, (RefundLine{Yen(20), 0}));
     EXPECT_EQ(totals_.fixedAssetAcquisitions, 0);
@@ -212,7 +212,7 @@ TEST_F(CorporateFailureTest, FailedJournalFetchKeepsTheFiguresBeforeIt) {
 
 TEST_F(CorporateFailureTest, EndOfRecordsBeforeTheCountIsNoFailure) {
     AddFault("ClRuleShiwake::MoveNext", 5000, 1);
-    EXPECT_EQ(Corporate(), 1);
+    EXPECT_TRUE(Corporate());
     EXPECT_EQ(totals_.goodsPurchases.notTaxablePurchase, Yen(1));
     EXPECT_EQ(totals_.adminExpenses.notTaxablePurchase, 0);
     EXPECT_EQ(Calls("ClRuleShiwake::MoveFinish"), 1);

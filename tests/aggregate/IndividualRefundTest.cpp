@@ -93,7 +93,7 @@ TEST_F(IndividualRefundTest, DepartmentsOfEveryClassRouteBothPasses) {
     AddLine(Line(kMay, Side(kPurchase, 7000000, 24, 10)));  // real estate has no purchases line
     AddLine(Line(kMay, Side(kPurchase, 80000000, 24, 40)));
 
-    EXPECT_EQ(Individual(), 1);
+    EXPECT_TRUE(Individual());
     EXPECT_EQ(totals_.businessExpenses, (RefundLine{Yen(30 + 4), Yen(30 + 4)}));
     EXPECT_EQ(totals_.realEstateExpenses, (RefundLine{Yen(651234), Yen(1000)}));
     EXPECT_EQ(totals_.otherExpenses, (RefundLine{Yen(200 + 4), Yen(200 + 4 + 50000 + 600000)}));
@@ -129,7 +129,7 @@ TEST_F(IndividualRefundTest, WithoutDepartmentsTheIncomeKindDecides) {
     for (const auto& c : cases) {
         MakeIndividual(c.kind);
         totals_ = TaxTotals{};
-        EXPECT_EQ(Individual(), 1) << c.kind;
+        EXPECT_TRUE(Individual()) << c.kind;
         EXPECT_EQ(totals_.businessExpenses, c.business) << c.kind;
         EXPECT_EQ(totals_.businessPurchases, c.businessPurchases) << c.kind;
         EXPECT_EQ(totals_.realEstateExpenses, c.realEstate) << c.kind;
@@ -145,7 +145,7 @@ TEST_F(IndividualRefundTest, CreditNormalExpenseCountsLikeADebitNormalOne) {
     AddAccount(Account(301, 0x40882010, {{"side", 2}, {"slots", Slots({0, 300}, {0, 100})}}));
     AddAccount(Account(302, 0x40882020, {{"side", 1}, {"slots", Slots({0, 300}, {0, 100})}}));
     AddAccount(Account(303, 0x40882040, {{"side", 2}, {"slots", Slots({0, 100}, {0, 300})}}));
-    EXPECT_EQ(Individual(), 1);
+    EXPECT_TRUE(Individual());
     EXPECT_EQ(totals_.businessExpenses.bookTotal, Yen(200 + 200 - 200));
 }
 
@@ -155,7 +155,7 @@ TEST_F(IndividualRefundTest, AssetWindowIsTheChosenMonths) {
     AddAsset(Asset(20240501, 0, 20));
     AddAsset(Asset(20240731, 0, 300));
     AddAsset(Asset(20240801, 0, 4000));
-    EXPECT_EQ(Individual(5, 7), 1);
+    EXPECT_TRUE(Individual(5, 7));
     EXPECT_EQ(totals_.businessFixedAssets, Yen(320));
     // The list's accounts and the assets tick; the department and journal passes do not.
     EXPECT_EQ(activity_.ticks, 2 + 2);
@@ -179,7 +179,7 @@ TEST_F(IndividualFailureTest, DepartmentCursorFailureStopsBeforeAnyFigure) {
         books_.erase("faults");
         AddFault(call, 9, 0);
         totals_ = TaxTotals{};
-        EXPECT_EQ(Individual(), 0) << call;
+        EXPECT_FALSE(Individual()) << call;
         EXPECT_EQ(totals_.businessExpenses, RefundLine{}) << call;
         EXPECT_EQ(totals_.businessFixedAssets, 0) << call;
         EXPECT_EQ(Calls("ClSetBumon::ReleaseCursor"), call == std::string("ClSetBumon::ReadyCursor") ? 1 : 0);
@@ -188,7 +188,7 @@ TEST_F(IndividualFailureTest, DepartmentCursorFailureStopsBeforeAnyFigure) {
 
 TEST_F(IndividualFailureTest, FailingDepartmentStopsTheWalkButNotTheJournal) {
     AddFault("ClRuleKamoku::MoveNext", 9, 3);  // department 10's three records, then the fault
-    EXPECT_EQ(Individual(), 1);
+    EXPECT_TRUE(Individual());
     EXPECT_EQ(totals_.businessExpenses, (RefundLine{Yen(1), Yen(1)}));
     EXPECT_EQ(totals_.otherExpenses, (RefundLine{0, Yen(20)}));
     EXPECT_EQ(totals_.businessFixedAssets, Yen(300));
@@ -197,7 +197,7 @@ TEST_F(IndividualFailureTest, FailingDepartmentStopsTheWalkButNotTheJournal) {
 
 TEST_F(IndividualFailureTest, FailedJournalFetchKeepsTheFiguresBeforeIt) {
     AddFault("ClRuleShiwake::MoveNext", 9, 1);
-    EXPECT_EQ(Individual(), 0);
+    EXPECT_FALSE(Individual());
     EXPECT_EQ(totals_.businessExpenses, (RefundLine{Yen(1), Yen(1)}));
     EXPECT_EQ(totals_.otherExpenses, (RefundLine{Yen(20), 0}));
     EXPECT_EQ(totals_.businessFixedAssets, 0);

@@ -62,12 +62,12 @@ protected:
         StandIn::ClearCallLog();
     }
 
-    int Corporate(int startMonth = 4, int endMonth = 3) {
+    bool Corporate(int startMonth = 4, int endMonth = 3) {
         Prepare(startMonth, endMonth);
         return AggregateCorporateRefund(context_, totals_, dataSet_, settings_);
     }
 
-    int Individual(int startMonth = 4, int endMonth = 3) {
+    bool Individual(int startMonth = 4, int endMonth = 3) {
         Prepare(startMonth, endMonth);
         return AggregateIndividualRefund(context_, totals_, dataSet_, settings_);
     }

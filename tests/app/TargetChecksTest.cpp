@@ -6,19 +6,13 @@
 #include "conditions/MonthCondition.h"
 #include "core_api/ClMsgMgr.h"
 #include "tests/support/HostFixture.h"
+#include "tests/support/NoActivity.h"
 #include "tests/support/ScenarioBooks.h"
 #include "core_api/standin/StandIn.h"
 
 #include <cstring>
 
 namespace {
-
-struct NoActivity : ActivityIndicator {
-    void Tick() override {}
-    void Sweep() override {}
-    void ResetActivity() override {}
-    void FillActivity() override {}
-};
 
 nlohmann::json SavedReturn() {
     return {{"period", {20240401, 20250331}}, {"range", {20240401, 20250331}}, {"kind", 1}, {"credit", 1},

@@ -1,5 +1,4 @@
 #include "report/DataSectionWriter.h"
-#include "report/EmptyDataWriter.h"
 
 #include "tests/report/ReportFolder.h"
 
@@ -27,7 +26,7 @@ class DataSectionFileTest : public ::testing::Test {
 protected:
     void Open(const std::string& faults = {}) {
         folder_.Start(faults);
-        ASSERT_EQ(writer_.OpenFile(&file_, folder_.WindowsPath("data.xml")), 0);
+        ASSERT_TRUE(writer_.OpenFile(&file_, folder_.WindowsPath("data.xml")));
     }
     std::string Written() {
         writer_.CloseFile();
@@ -37,12 +36,11 @@ protected:
     ReportFolder folder_;
     CFile file_;
     XmlReportWriter writer_;
-    std::string line_;
 };
 
 TEST_F(DataSectionFileTest, WritesGroupsAndValuesAtTheirDepths) {
     Open();
-    DataSectionWriter data(writer_, line_);
+    DataSectionWriter data(writer_);
     data.OpenData();
     data.OpenGroup(ReportCatalogue::IndividualRefundGroup());
     data.WriteAmount("A", 0, Zero::AsDigit);
@@ -50,14 +48,23 @@ TEST_F(DataSectionFileTest, WritesGroupsAndValuesAtTheirDepths) {
     data.WriteAmount("C", -1234);
     data.WriteText("D", "1");
     data.WriteEmpty("E");
-    EXPECT_EQ(data.CloseGroup(), 1);
-    EXPECT_EQ(data.CloseGroup(), 0);  // nothing open any more
+    EXPECT_TRUE(data.CloseGroup());
+    EXPECT_FALSE(data.CloseGroup());  // nothing open any more
     data.CloseData();
-    EXPECT_EQ(data.Result(), 1);
+    EXPECT_TRUE(data.Succeeded());
     EXPECT_EQ(Written(),
               "\t<DATA>\r\n\t\t<KANPUK>\r\n"
               "\t\t\t<A>0</A>\r\n\t\t\t<B></B>\r\n\t\t\t<C>-1234</C>\r\n\t\t\t<D>1</D>\r\n\t\t\t<E></E>\r\n"
               "\t\t</KANPUK>\r\n\t</DATA>\r\n");
+}
+
+// Every group with every value empty: the shape of the whole section.
+bool WriteEmptyDataSection(XmlReportWriter& writer) {
+    DataSectionWriter data(writer);
+    data.OpenData();
+    for (const DataGroup& group : ReportCatalogue::kDataGroups) data.WriteEmptyGroup(group);
+    data.CloseData();
+    return data.Succeeded();
 }
 
 // Rebuilt from the catalogue's group table, line by line.
@@ -76,7 +83,7 @@ std::string EmptyDataSection() {
 
 TEST_F(DataSectionFileTest, EmptyDataSectionHasEveryGroupAndElement) {
     Open();
-    EXPECT_EQ(EmptyDataWriter::Write(writer_, line_), 1);
+    EXPECT_TRUE(WriteEmptyDataSection(writer_));
     const std::string written = Written();
     EXPECT_EQ(written, EmptyDataSection());
     // 2 DATA lines, 37 groups of 2 lines, 534 values.
@@ -89,7 +96,7 @@ TEST_F(DataSectionFileTest, StopsAtTheFirstFailedWrite) {
     const std::string full = EmptyDataSection();
     const std::size_t limit = full.size() / 2;
     Open("write-fail-after=" + std::to_string(limit));
-    EXPECT_EQ(EmptyDataWriter::Write(writer_, line_), 0);
+    EXPECT_FALSE(WriteEmptyDataSection(writer_));
     const std::string written = Written();
     // Whole lines only, exactly those that fitted.
     const std::size_t fitted = full.rfind("\r\n", limit - 2) + 2;
@@ -98,14 +105,14 @@ TEST_F(DataSectionFileTest, StopsAtTheFirstFailedWrite) {
 
 TEST_F(DataSectionFileTest, NothingIsWrittenAfterAFailure) {
     Open("write-fail-after=35");
-    DataSectionWriter data(writer_, line_);
-    EXPECT_EQ(data.OpenData(), 1);                                          // 9 bytes
-    EXPECT_EQ(data.OpenGroup(ReportCatalogue::CorporateRefundGroup()), 1);  // 12 bytes
-    EXPECT_EQ(data.WriteEmpty("LONGNAME"), 0);                              // 27: refused
-    EXPECT_EQ(data.WriteEmpty("A"), 0);                                     // 12 would fit
-    EXPECT_EQ(data.CloseGroup(), 0);
-    EXPECT_EQ(data.CloseData(), 0);
-    EXPECT_EQ(data.Result(), 0);
+    DataSectionWriter data(writer_);
+    EXPECT_TRUE(data.OpenData());                                          // 9 bytes
+    EXPECT_TRUE(data.OpenGroup(ReportCatalogue::CorporateRefundGroup()));  // 12 bytes
+    EXPECT_FALSE(data.WriteEmpty("LONGNAME"));                              // 27: refused
+    EXPECT_FALSE(data.WriteEmpty("A"));                                     // 12 would fit
+    EXPECT_FALSE(data.CloseGroup());
+    EXPECT_FALSE(data.CloseData());
+    EXPECT_FALSE(data.Succeeded());
     EXPECT_EQ(Written(), "\t<DATA>\r\n\t\t<KANPUH>\r\n");
 }
 

@@ -36,19 +36,18 @@ protected:
     void TearDown() override { StandIn::Reset(); }
 
     // Writes the section into a fresh file; answers the writer's result and keeps the bytes.
-    int Write(const std::string& faults = {}) {
+    bool Write(const std::string& faults = {}) {
         folder_.Start(faults);
         CFile file;
         XmlReportWriter writer;
-        std::string line;
-        EXPECT_EQ(writer.OpenFile(&file, folder_.WindowsPath("data.xml")), 0);
+        EXPECT_TRUE(writer.OpenFile(&file, folder_.WindowsPath("data.xml")));
         ReportFigures figures;
         figures.rates = rates_;
         figures.businessTypes = business_;
         figures.totals = &totals_;
         figures.taxMethod = TaxMethodOf(settings_);
         figures.roundingMode = settings_.roundingMode;
-        const int result = WriteJournalData(writer, line, figures, dataSet_, settings_);
+        const bool result = WriteJournalData(writer, figures, dataSet_, settings_);
         writer.CloseFile();
         written_ = folder_.Read("data.xml");
         return result;
@@ -72,7 +71,7 @@ TEST_F(JournalDataTest, RateGroupsTakeEachFigureFromItsOwnField) {
     for (int k = 0; k < 5; ++k) {
         for (int n = 1; n <= 44; ++n) SetRateFigure(rates_[k], n, (k * 100 + n) * kYen);
     }
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     const WrittenData data = Data();
     EXPECT_EQ(data.GroupCount(), 37u);
     EXPECT_EQ(data.Group("D020114"), "1|2|3|5|4|6|7|8|9|10|12|11|");
@@ -102,7 +101,7 @@ TEST_F(JournalDataTest, BusinessGroupsSplitTheRateFiguresByCategory) {
             for (int n = 1; n <= 6; ++n) SetBusinessFigure(business_[k * 6 + c], n, (k * 1000 + c * 10 + n) * kYen);
         }
     }
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     const WrittenData data = Data();
     // Sales excluding tax of the six categories: 3, 13, ..., 53 add up to 168, and so on.
     EXPECT_EQ(data.Group("D020214"),
@@ -123,7 +122,7 @@ TEST_F(JournalDataTest, RemainderWithoutCategoryIsTakenBeforeRoundingAndKeepsIts
         SetBusinessFigure(business_[c], 3, 13000);  // 1.3 yen each, written as 1
         SetBusinessFigure(business_[c], 2, 13000);
     }
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     const WrittenData data = Data();
     EXPECT_EQ(data.Value("D020114", "KAZEIURIAGEZEINUKI10"), "10");
     EXPECT_EQ(data.Value("D020214", "KAZEIURIAGE6SHUZEINUKI10"), "1");
@@ -137,11 +136,11 @@ TEST_F(JournalDataTest, RoundingModeOfTheDataSetApplies) {
     SetRateFigure(rates_[0], 1, 124445);   // 12.4445 yen
     SetRateFigure(rates_[0], 2, -120001);  // -12.0001 yen
     settings_.roundingMode = 0;
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     EXPECT_EQ(Data().Value("D020114", "KAZEIURIAGEZEINUKI10"), "13");
     EXPECT_EQ(Data().Value("D020114", "KAZEIURIAGEZEIGAKU10"), "-12");
     settings_.roundingMode = 2;
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     EXPECT_EQ(Data().Value("D020114", "KAZEIURIAGEZEIGAKU10"), "-13");
 }
 
@@ -150,7 +149,7 @@ TEST_F(JournalDataTest, ArraysShorterThanTheFiveRatesReadAsZero) {
     business_.resize(7);
     for (auto& record : rates_) SetRateFigure(record, 1, 7 * kYen);
     for (auto& record : business_) SetBusinessFigure(record, 3, 1 * kYen);
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     const WrittenData data = Data();
     EXPECT_EQ(data.Value("D020113", "KAZEIURIAGEZEINUKI8K"), "7");
     EXPECT_EQ(data.Value("D020110", "KAZEIURIAGEZEINUKI8"), "");
@@ -162,7 +161,7 @@ TEST_F(JournalDataTest, ArraysShorterThanTheFiveRatesReadAsZero) {
 TEST_F(JournalDataTest, RemainderBeyondSixtyFourBitsFailsBeforeItsElement) {
     SetBusinessFigure(business_[0], 3, std::numeric_limits<std::int64_t>::max());
     SetBusinessFigure(business_[1], 3, 1);
-    EXPECT_EQ(Write(), 0);
+    EXPECT_FALSE(Write());
     EXPECT_TRUE(written_.ends_with("<KAZEIURIAGE1SHUZEIKOMI10></KAZEIURIAGE1SHUZEIKOMI10>\r\n")) << written_;
 }
 
@@ -171,15 +170,15 @@ TEST_F(JournalDataTest, NoTaxSettingsObjectFailsRightAfterDataOpens) {
     books["dataSets"][0]["taxObject"] = false;
     StandIn::Reset();
     StandIn::LoadBooksText(books.dump());
-    EXPECT_EQ(Write(), 0);
+    EXPECT_FALSE(Write());
     EXPECT_EQ(written_, "\t<DATA>\r\n");
 }
 
 TEST_F(JournalDataTest, StopsAtTheFirstFailedWrite) {
     SetRateFigure(rates_[0], 1, 5 * kYen);
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     const std::string full = written_;
-    EXPECT_EQ(Write("write-fail-after=" + std::to_string(full.size() - 1)), 0);
+    EXPECT_FALSE(Write("write-fail-after=" + std::to_string(full.size() - 1)));
     EXPECT_EQ(written_, full.substr(0, full.size() - std::string("\t</DATA>\r\n").size()));
 }
 
@@ -209,7 +208,7 @@ protected:
         dataSet_.entityKind = static_cast<std::uint8_t>(entity);
         dataSet_.incomeKind = static_cast<std::uint8_t>(incomeKind);
         settings_.taxMethod = static_cast<std::uint8_t>(method);
-        EXPECT_EQ(Write(), 1);
+        EXPECT_TRUE(Write());
         return {Data().Group("KANPUH"), Data().Group("KANPUK")};
     }
 };

@@ -1,9 +1,11 @@
 // The catalogue against an independent statement of the DATA section: identifiers written out,
 // names rebuilt from the stems and position lists of each family.
+#include "report/RateFigureTable.h"
 #include "report/ReportCatalogue.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -157,6 +159,41 @@ TEST(ReportCatalogue, GroupsFoundByFamilyAndRate) {
     const DataGroup& business = ReportCatalogue::RateGroup(DataFamily::BusinessBadDebts, 3);
     EXPECT_EQ(Actual(general), Actual(business));
     EXPECT_NE(general.first, business.first);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ReportCatalogue, BusinessReturnBadDebtsRepeatTheGeneralReturnsNames) {
+    for (int rate = 0; rate < TaxRateClasses::kCount; ++rate) {
+        const auto general = ReportCatalogue::Names(ReportCatalogue::RateGroup(DataFamily::BadDebts, rate));
+        const auto business = ReportCatalogue::Names(ReportCatalogue::RateGroup(DataFamily::BusinessBadDebts, rate));
+        EXPECT_TRUE(std::equal(general.begin(), general.end(), business.begin(), business.end())) << rate;
+    }
+}
+
+// An element finds its table entry at the 10% element of the same stem, whatever its place
+// in its own group.
+TEST(RateFigureTable, EntriesFollowTheStemOfThe10PercentElement) {
+    struct Case {
+        DataFamily family;
+        int rate;
+        std::string_view name;
+        std::size_t entry;
+    };
+    const Case cases[] = {
+        {DataFamily::Purchases, 1, "SHIIREKAZEIZEINUKI8K", 0},
+        {DataFamily::Purchases, 1, "YUNYUHENKANTIHO8K", 31},
+        {DataFamily::Purchases, 4, "SHIIREHENKANKAZEIZEINUKI3", 16},
+        {DataFamily::Sales, 2, "HIKAZEISHISANHENKANZEINUKI8", 12},
+        {DataFamily::BadDebts, 3, "KASHIDAOREKAISHUZEIKOMI5", 5},
+        {DataFamily::Purchases, 2, "KASHIDAOREZEINUKI8", RateFigureTable::kNoEntry},  // another family's
+        {DataFamily::Sales, 3, "KAZEIURIAGEZEINUKI8", RateFigureTable::kNoEntry},     // another rate's
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RateFigureTable::EntryOf(ReportCatalogue::RateGroup(c.family, c.rate), c.name), c.entry) << c.name;
+    }
 }
 
 }  // namespace

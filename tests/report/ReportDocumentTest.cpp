@@ -80,7 +80,7 @@ protected:
         config.currentDirectory = "C:\\";
         StartHost(script, config);
     }
-    int Write(const DataSectionFunction& data = WholeData) {
+    bool Write(const DataSectionFunction& data = WholeData) {
         return WriteReport(request_, figures_, dataSet_, ReportMethod::Journal, data);
     }
     std::string Report() const {
@@ -109,13 +109,13 @@ protected:
         return texts;
     }
 
-    static int WholeData(XmlReportWriter& writer, std::string& line) {
-        return writer.OpenElement(line, "DATA", 1) && writer.CloseElement(line, "DATA", 1);
+    static bool WholeData(XmlReportWriter& writer) {
+        return writer.OpenElement("DATA", 1) && writer.CloseElement("DATA", 1);
     }
     // A DATA writer that gives up on its own, the file still fine.
-    static int FailingData(XmlReportWriter& writer, std::string& line) {
-        writer.OpenElement(line, "DATA", 1);
-        return 0;
+    static bool FailingData(XmlReportWriter& writer) {
+        writer.OpenElement("DATA", 1);
+        return false;
     }
 
     StDATAINFO dataSet_{};
@@ -131,7 +131,7 @@ const std::string kWholeJournalReport =
 
 TEST_F(ReportDocumentTest, JournalReportByteForByte) {
     Begin();
-    EXPECT_EQ(Write(), 1);
+    EXPECT_TRUE(Write());
     EXPECT_EQ(Report(), kWholeJournalReport);
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(Files(), std::vector<std::string>{"out.xml"});
@@ -140,7 +140,7 @@ TEST_F(ReportDocumentTest, JournalReportByteForByte) {
 TEST_F(ReportDocumentTest, DataFailingWithoutFileErrorIsNeverAFinishedReport) {
     for (const std::string answer : {"yes", "no"}) {
         Begin("answer " + answer + "\n");
-        EXPECT_EQ(Write(FailingData), 0) << answer;
+        EXPECT_FALSE(Write(FailingData)) << answer;
         EXPECT_FALSE(HasReport()) << answer;
         const std::vector<std::string> afterYes{kDataQuestion, kNotFinished};
         const std::vector<std::string> afterNo{kDataQuestion};  // the user's own stop needs no warning
@@ -151,7 +151,7 @@ TEST_F(ReportDocumentTest, DataFailingWithoutFileErrorIsNeverAFinishedReport) {
 
 TEST_F(ReportDocumentTest, LostEndTagIsAFailureWithAWarningInsteadOfAQuestion) {
     Begin("", "write-fail-after=" + std::to_string(kWholeJournalReport.size() - 1));
-    EXPECT_EQ(Write(), 0);
+    EXPECT_FALSE(Write());
     EXPECT_FALSE(HasReport());
     EXPECT_EQ(Messages(), std::vector<std::string>{kNotFinished});
 }
@@ -164,18 +164,18 @@ TEST_F(ReportDocumentTest, DestinationChangesOnlyForAWholeReport) {
         const char* faults;
         const char* script;
         bool olderThere;
-        int written;
+        bool written;
     };
     const Case cases[] = {
-        {"", "", true, 1},
-        {"write-fail-after=60", "answer no\n", true, 0},
-        {"write-fail-after=60", "answer yes\nanswer yes\nanswer yes\n", true, 0},
-        {"write-fail-after=60", "answer yes\nanswer yes\nanswer yes\n", false, 0},
-        {"replace-fail", "", true, 0},
-        {"replace-fail", "", false, 0},
-        {"create-fail=out.xml.*", "answer no\n", true, 0},
-        {"create-fail=out.xml.*", "answer no\n", false, 0},
-        {"create-fail=out.xml", "answer no\n", true, 0},
+        {"", "", true, true},
+        {"write-fail-after=60", "answer no\n", true, false},
+        {"write-fail-after=60", "answer yes\nanswer yes\nanswer yes\n", true, false},
+        {"write-fail-after=60", "answer yes\nanswer yes\nanswer yes\n", false, false},
+        {"replace-fail", "", true, false},
+        {"replace-fail", "", false, false},
+        {"create-fail=out.xml.*", "answer no\n", true, false},
+        {"create-fail=out.xml.*", "answer no\n", false, false},
+        {"create-fail=out.xml", "answer no\n", true, false},
     };
     for (const Case& c : cases) {
         const std::string what = std::string(c.faults) + (c.olderThere ? " over an older report" : "");
@@ -203,7 +203,7 @@ TEST_F(ReportDocumentTest, DestinationHeldElsewhereRefusesTheReport) {
     Begin("answer yes\nanswer yes\nanswer yes\n");
     CFile other;
     ASSERT_TRUE(other.Open("C:\\out.xml", CFile::modeRead | CFile::shareExclusive | CFile::typeBinary));
-    EXPECT_EQ(Write(), 0);
+    EXPECT_FALSE(Write());
     other.Close();
     EXPECT_EQ(Report(), "held\r\n");
     EXPECT_EQ(Messages(), (std::vector<std::string>{kSystemQuestion, kBasicQuestion, kDataQuestion, kNotFinished}));
@@ -216,13 +216,13 @@ TEST_F(ReportDocumentTest, DestinationIsHeldWhileTheSuccessorIsWritten) {
     Begin();
     bool heldMeanwhile = false;
     std::vector<std::string> filesMeanwhile;
-    const auto probe = [&](XmlReportWriter& writer, std::string& line) {
+    const auto probe = [&](XmlReportWriter& writer) {
         CFile other;
         heldMeanwhile = !other.Open("C:\\out.xml", CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary);
         filesMeanwhile = Files();
-        return WholeData(writer, line);
+        return WholeData(writer);
     };
-    EXPECT_EQ(Write(probe), 1);
+    EXPECT_TRUE(Write(probe));
     EXPECT_TRUE(heldMeanwhile);
     std::sort(filesMeanwhile.begin(), filesMeanwhile.end());
     EXPECT_EQ(filesMeanwhile,

@@ -33,17 +33,16 @@ protected:
         dataSet_.entityKind = 1;
     }
 
-    int Write(const std::string& faults = {}) {
+    bool Write(const std::string& faults = {}) {
         folder_.Start(faults);
         CFile file;
         XmlReportWriter writer;
-        std::string line;
-        EXPECT_EQ(writer.OpenFile(&file, folder_.WindowsPath("data.xml")), 0);
+        EXPECT_TRUE(writer.OpenFile(&file, folder_.WindowsPath("data.xml")));
         ReportFigures figures;
         figures.savedReturn = saved_.get();
         figures.taxMethod = taxMethod_;
         figures.roundingMode = roundingMode_;
-        const int result = WriteSavedReturnData(writer, line, figures, dataSet_);
+        const bool result = WriteSavedReturnData(writer, figures, dataSet_);
         writer.CloseFile();
         written_ = folder_.Read("data.xml");
         return result;
@@ -76,7 +75,7 @@ const std::string kEmpty22 = "|||||||||||||||||||||";
 
 TEST_F(SavedReturnDataTest, GeneralTaxationFillsTheGeneralReturnOnly) {
     FillDistinctFigures();
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     const WrittenData data = Data();
     EXPECT_EQ(data.GroupCount(), 37u);
     // Securities (5) times 20; the returns on exports of non-taxable assets (13) stay empty.
@@ -102,7 +101,7 @@ TEST_F(SavedReturnDataTest, SimplifiedAndExemptFillTheBusinessReturnOnly) {
         taxMethod_ = method;
         for (int entity : {1, 2, 3}) {
             dataSet_.entityKind = static_cast<std::uint8_t>(entity);
-            ASSERT_EQ(Write(), 1);
+            ASSERT_TRUE(Write());
             const WrittenData data = Data();
             EXPECT_EQ(data.Group("D020114"), "||||||||||||") << int(method);
             EXPECT_EQ(data.Group("D020124"), "|||||||||||||||||||||||||||||||");
@@ -124,18 +123,18 @@ TEST_F(SavedReturnDataTest, SecuritiesAreWrittenTwentyfold) {
     SetSavedFigure(*saved_, 0, 5, 1000 * kYen);
     SetSavedFigure(*saved_, 3, 5, -3);  // -0.0003 yen: -0.006, rounded up by magnitude
     roundingMode_ = 2;
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     EXPECT_EQ(Data().Value("D020114", "HIKAZEIURIAGEYUUKAZEINUKI10"), "20000");
     EXPECT_EQ(Data().Value("D020111", "HIKAZEIURIAGEYUUKAZEINUKI5"), "-1");
 }
 
 TEST_F(SavedReturnDataTest, TwentyfoldBeyondSixtyFourBitsFailsBeforeItsElement) {
     SetSavedFigure(*saved_, 0, 5, std::numeric_limits<std::int64_t>::max() / 19);
-    EXPECT_EQ(Write(), 0);
+    EXPECT_FALSE(Write());
     EXPECT_TRUE(written_.ends_with("<MENZEIURIAGEZEINUKI10></MENZEIURIAGEZEINUKI10>\r\n")) << written_;
     // Left empty by the method, the figure is never multiplied.
     taxMethod_ = TaxMethod::Simplified;
-    EXPECT_EQ(Write(), 1);
+    EXPECT_TRUE(Write());
 }
 
 TEST_F(SavedReturnDataTest, CorporateStatementTakesItsFlagsAndAmounts) {
@@ -144,14 +143,14 @@ TEST_F(SavedReturnDataTest, CorporateStatementTakesItsFlagsAndAmounts) {
     saved_->refund.corporateAssetsFlag = 7;
     for (int entity : {0, 1, 2}) {
         dataSet_.entityKind = static_cast<std::uint8_t>(entity);
-        ASSERT_EQ(Write(), 1);
+        ASSERT_TRUE(Write());
         EXPECT_EQ(Data().Group("KANPUH"), "2|1|2|3|4|5|6|7|8|1|9|10|11|12|13|14") << entity;
     }
     for (int n = 9; n <= 14; ++n) SetRefundAmount(*saved_, n, 0);
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     EXPECT_EQ(Data().Group("KANPUH"), "2|1|2|3|4|5|6|7|8|||||||");
     dataSet_.entityKind = 3;
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     EXPECT_EQ(Data().Group("KANPUH"), "|||||||||||||||");
 }
 
@@ -162,23 +161,23 @@ TEST_F(SavedReturnDataTest, IndividualStatementTakesAllSixteenAmounts) {
     dataSet_.incomeKind = 1;  // no filter by income kind
     for (int entity : {2, 3, 4}) {
         dataSet_.entityKind = static_cast<std::uint8_t>(entity);
-        ASSERT_EQ(Write(), 1);
+        ASSERT_TRUE(Write());
         EXPECT_EQ(Data().Group("KANPUK"), "2|1|2||4|5|6|7|8|9|10|11|12|13|14|15|16") << entity;
     }
     // Entity type 2 fills both statements from the same amounts.
     dataSet_.entityKind = 2;
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     EXPECT_EQ(Data().Group("KANPUH"), "1|1|2||4|5|6|7|8|1|9|10|11|12|13|14");
     saved_->refund.individualFlag = 1;
     dataSet_.entityKind = 4;
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     EXPECT_EQ(Data().Value("KANPUK", "KESSANZEIKUBUN"), "1");
     dataSet_.entityKind = 0;
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     EXPECT_EQ(Data().Group("KANPUK"), "||||||||||||||||");
     std::memset(saved_.get(), 0, sizeof(StSaveTaxInfo));
     dataSet_.entityKind = 3;
-    ASSERT_EQ(Write(), 1);
+    ASSERT_TRUE(Write());
     EXPECT_EQ(Data().Group("KANPUK"), "||||||||||||||||");
 }
 

@@ -13,7 +13,7 @@ protected:
     // Opens out.xml in the folder; the file object outlives the writer, as callers keep it.
     void Open(const std::string& faults = {}) {
         folder_.Start(faults);
-        ASSERT_EQ(writer_.OpenFile(&file_, folder_.WindowsPath("out.xml")), 0);
+        ASSERT_TRUE(writer_.OpenFile(&file_, folder_.WindowsPath("out.xml")));
     }
     std::string Written() {
         writer_.CloseFile();
@@ -23,17 +23,16 @@ protected:
     ReportFolder folder_;
     CFile file_;
     XmlReportWriter writer_;
-    std::string line_;
 };
 
 TEST_F(XmlReportWriterTest, WritesOneIndentedLinePerCall) {
     Open();
-    EXPECT_EQ(writer_.WriteRaw("<?xml?>\r\n"), 1);
-    EXPECT_EQ(writer_.OpenElement(line_, "REPORT", 0), 1);
-    EXPECT_EQ(writer_.WriteElement(line_, "V", "a&b", 3), 1);
-    EXPECT_EQ(writer_.WriteElement(line_, "EMPTY", "", 2), 1);
-    EXPECT_EQ(writer_.WriteElement(line_, "NEG", "x", -1), 1);
-    EXPECT_EQ(writer_.CloseElement(line_, "REPORT", 0), 1);
+    EXPECT_TRUE(writer_.WriteRaw("<?xml?>\r\n"));
+    EXPECT_TRUE(writer_.OpenElement("REPORT", 0));
+    EXPECT_TRUE(writer_.WriteElement("V", "a&b", 3));
+    EXPECT_TRUE(writer_.WriteElement("EMPTY", "", 2));
+    EXPECT_TRUE(writer_.WriteElement("NEG", "x", -1));
+    EXPECT_TRUE(writer_.CloseElement("REPORT", 0));
     EXPECT_EQ(Written(),
               "<?xml?>\r\n"
               "<REPORT>\r\n"
@@ -55,65 +54,65 @@ TEST_F(XmlReportWriterTest, DoubleByteTextPassesUnchanged) {
     // right after a double-byte character.
     const std::string text = "\x95\x5C\x83\x5C\x90\x5C";
     Open();
-    writer_.WriteElement(line_, "N", text, 1);
-    writer_.WriteElement(line_, "N", text + "&", 1);
+    writer_.WriteElement("N", text, 1);
+    writer_.WriteElement("N", text + "&", 1);
     EXPECT_EQ(Written(), "\t<N>" + text + "</N>\r\n\t<N>" + text + "&amp;</N>\r\n");
 }
 
 TEST_F(XmlReportWriterTest, AttributesNeedNameAndValueAndTheFirstBeforeTheSecond) {
     Open();
-    writer_.OpenElement(line_, "A", 1, "x", "1<2", "y", "q");
-    writer_.OpenElement(line_, "B", 0, "x", std::nullopt, "y", "q");
-    writer_.WriteElement(line_, "C", "v", 0, "x", "");
+    writer_.OpenElement("A", 1, "x", "1<2", "y", "q");
+    writer_.OpenElement("B", 0, "x", std::nullopt, "y", "q");
+    writer_.WriteElement("C", "v", 0, "x", "");
     EXPECT_EQ(Written(), "\t<A x=\"1&lt;2\" y=\"q\">\r\n<B>\r\n<C x=\"\">v</C>\r\n");
 }
 
 TEST_F(XmlReportWriterTest, LongLinesAreWrittenWhole) {
     const std::string value(300, 'v');
     Open();
-    EXPECT_EQ(writer_.WriteElement(line_, "L", value + "<", 0), 1);
+    EXPECT_TRUE(writer_.WriteElement("L", value + "<", 0));
     EXPECT_EQ(Written(), "<L>" + value + "&lt;</L>\r\n");
 }
 
 TEST_F(XmlReportWriterTest, OpeningAnExistingFileReplacesItsContent) {
     folder_.Start();
     folder_.Write("out.xml", std::string(5000, 'x'));
-    ASSERT_EQ(writer_.OpenFile(&file_, folder_.WindowsPath("out.xml")), 0);
-    writer_.OpenElement(line_, "R", 0);
+    ASSERT_TRUE(writer_.OpenFile(&file_, folder_.WindowsPath("out.xml")));
+    writer_.OpenElement("R", 0);
     EXPECT_EQ(Written(), "<R>\r\n");
 }
 
 TEST_F(XmlReportWriterTest, OpenFileRefusesMissingArgumentsAndUncreatableFiles) {
     folder_.Start();
-    EXPECT_EQ(writer_.OpenFile(nullptr, folder_.WindowsPath("out.xml")), -1);
-    EXPECT_EQ(writer_.OpenFile(&file_, ""), -1);
-    EXPECT_EQ(writer_.OpenFile(&file_, folder_.WindowsPath("missing\\out.xml")), -1);
-    EXPECT_EQ(writer_.WriteRaw("x"), 0);
-    EXPECT_EQ(writer_.OpenElement(line_, "R", 0), 0);
-    EXPECT_EQ(writer_.CloseFile(), 0);
+    EXPECT_FALSE(writer_.OpenFile(nullptr, folder_.WindowsPath("out.xml")));
+    EXPECT_FALSE(writer_.OpenFile(&file_, ""));
+    EXPECT_FALSE(writer_.OpenFile(&file_, folder_.WindowsPath("missing\\out.xml")));
+    EXPECT_FALSE(writer_.WriteRaw("x"));
+    EXPECT_FALSE(writer_.OpenElement("R", 0));
+    writer_.CloseFile();
     EXPECT_FALSE(folder_.Exists("out.xml"));
 }
 
 TEST_F(XmlReportWriterTest, CloseFileIsHarmlessInEveryState) {
-    EXPECT_EQ(writer_.CloseFile(), 0);  // never opened
+    writer_.CloseFile();  // never opened
     Open();
-    writer_.OpenElement(line_, "R", 0);
-    EXPECT_EQ(writer_.CloseFile(), 0);
-    EXPECT_EQ(writer_.CloseFile(), 0);
-    EXPECT_EQ(writer_.CloseElement(line_, "R", 0), 0);
+    writer_.OpenElement("R", 0);
+    writer_.CloseFile();
+    writer_.CloseFile();
+    EXPECT_FALSE(writer_.CloseElement("R", 0));
     EXPECT_EQ(folder_.Read("out.xml"), "<R>\r\n");
 }
 
 TEST_F(XmlReportWriterTest, AfterAFailedWriteEveryCallAnswersZero) {
     // The file layer refuses whole any write that would pass 10 bytes: the second line.
     Open("write-fail-after=10");
-    EXPECT_EQ(writer_.OpenElement(line_, "ROOT", 0), 1);         // 8 bytes
-    EXPECT_EQ(writer_.WriteElement(line_, "A", "1", 1), 0);      // 11 more: refused
-    EXPECT_EQ(writer_.WriteRaw("x"), 0);                         // would fit, but the file is closed
-    EXPECT_EQ(writer_.CloseElement(line_, "R", 0), 0);
-    EXPECT_EQ(writer_.OpenElement(line_, "R", 0), 0);
-    EXPECT_EQ(writer_.CloseFile(), 0);
-    EXPECT_EQ(writer_.CloseFile(), 0);
+    EXPECT_TRUE(writer_.OpenElement("ROOT", 0));         // 8 bytes
+    EXPECT_FALSE(writer_.WriteElement("A", "1", 1));      // 11 more: refused
+    EXPECT_FALSE(writer_.WriteRaw("x"));                         // would fit, but the file is closed
+    EXPECT_FALSE(writer_.CloseElement("R", 0));
+    EXPECT_FALSE(writer_.OpenElement("R", 0));
+    writer_.CloseFile();
+    writer_.CloseFile();
     EXPECT_EQ(folder_.Read("out.xml"), "<ROOT>\r\n");
 }
 
