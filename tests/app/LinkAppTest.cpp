@@ -50,8 +50,8 @@ TEST_F(LinkAppTest, RefusedConnectionStillDisconnects) {
 
 TEST_F(LinkAppTest, FinishedRunFreesTheFiguresAndRemembersNoPrescribedPath) {
     EXPECT_EQ(Run("click 1005\nanswer yes\n", "123,32769,5,C:\\Out\\fixed.xml"), 0);
-    EXPECT_TRUE(app_.State().rateFigures.empty());
-    EXPECT_FALSE(app_.State().savedReturnInfo);
+    EXPECT_TRUE(app_.Figures().rates.empty());
+    EXPECT_FALSE(app_.Figures().savedReturn);
     EXPECT_EQ(app_.State().fixedOutputPath, "C:\\Out\\fixed.xml");
 }
 
