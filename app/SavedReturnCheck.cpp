@@ -10,12 +10,11 @@
 
 namespace {
 
-constexpr std::int32_t kNotCreated = -1;
 constexpr int kLoadLine = 8505;
 
 std::int32_t LoadSavedReturn(SavedReturnArea& area, const StDATAINFO& dataSet) {
     std::unique_ptr<ClSaveTaxShiryo> saved(new (std::nothrow) ClSaveTaxShiryo());
-    if (!saved) return kNotCreated;
+    if (!saved) return kRuleNotCreated;
     BindRule(*saved, dataSet.dataId);
     saved->RefreshCache();
     return saved->GetTaxSaveInfo(&area.info);

@@ -107,7 +107,7 @@ PathFault FindPathFault(const std::string& path) {
 }
 
 bool IsUsableDrive(char letter) {
-    if (!((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z'))) return false;
+    if (!IsDriveLetter(letter)) return false;
     const char upper = letter >= 'a' ? static_cast<char>(letter - 'a' + 'A') : letter;
     const std::string root = std::string(1, upper) + ":\\";
     switch (platform::GetDriveType(root)) {
