@@ -1,6 +1,6 @@
 // What the aggregation steps work on: the month condition, the copies of the tax method and
 // main business category, the core rule objects created on first use and kept for the later
-// steps, and the account list. The progress window holds it and shows the activity.
+// steps, and the account list. The run driver holds it; the progress window shows the activity.
 #pragma once
 
 #include "core_api/StFINDINFO.h"

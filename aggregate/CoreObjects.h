@@ -28,7 +28,9 @@ bool EnsureRule(std::unique_ptr<Rule>& rule) {
     return rule != nullptr;
 }
 
-// The selected data set's accounting period; null when the core gives none.
+// The accounting period of the data sets object; null when there is none or the core gives none.
+std::unique_ptr<ClAccPeriod> AccountingPeriodOf(ClSetData* dataSets);
+// The same through the set manager's data sets object.
 std::unique_ptr<ClAccPeriod> SelectedAccountingPeriod();
 
 struct MonthDays {
@@ -39,3 +41,5 @@ struct MonthDays {
 
 // First and last day of a month position (1-12, 15, 18).
 MonthDays DaysOfMonthKind(ClAccPeriod* period, std::int16_t monthKind);
+// First and last day of the accounting month named by a calendar month (1-12).
+MonthDays DaysOfCalendarMonth(ClAccPeriod* period, std::int32_t month);

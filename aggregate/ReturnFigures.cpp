@@ -1,7 +1,7 @@
 #include "aggregate/ReturnFigures.h"
 
 #include "aggregate/DecimalAmount.h"
-#include "aggregate/RuleBinding.h"
+#include "aggregate/CoreObjects.h"
 #include "aggregate/TaxRateClass.h"
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClRuleShohizeiShinkoku.h"
@@ -9,11 +9,8 @@
 #include "core_api/SetObject.h"
 
 #include <algorithm>
-#include <new>
 
 namespace {
-
-constexpr int kBusinessTypesPerRate = 6;
 
 void StampRates(std::span<StTAXREPORTRATEINFO> rates) {
     const std::size_t count = std::min(rates.size(), TaxRateClasses::kAll.size());
@@ -32,14 +29,6 @@ void StampBusinessTypes(const StTAXREPORTRATEINFO& rate, std::span<StTAXREPORTBU
     }
 }
 
-bool EnsureReturnRule(AggregationContext& context) {
-    if (context.returnRule) return true;
-    context.returnRule.reset(new (std::nothrow) ClRuleShohizeiShinkoku());
-    if (!context.returnRule) return false;
-    BindRule(*context.returnRule, SelectedDataId());
-    return true;
-}
-
 std::int64_t Securities(std::int64_t fivePercent) {
     return DecimalAmount::ToStored(
         DecimalAmount::MultiplyByInteger(DecimalAmount::FromStored(fivePercent), kSecuritiesFactor));
@@ -47,10 +36,10 @@ std::int64_t Securities(std::int64_t fivePercent) {
 
 }  // namespace
 
-int ReturnFigures(AggregationContext& context, const StDATAINFO& /*dataSet*/, std::span<StTAXREPORTRATEINFO> rates,
-                  std::span<StTAXREPORTBUSINESSTYPEINFO> businessTypes, std::int32_t substituteRate) {
+bool ReturnFigures(AggregationContext& context, std::span<StTAXREPORTRATEINFO> rates,
+                   std::span<StTAXREPORTBUSINESSTYPEINFO> businessTypes, std::int32_t substituteRate) {
     auto* settings = DataManagerSetObject<SetObject::TaxSettings>();
-    if (settings == nullptr) return 0;
+    if (settings == nullptr) return false;
     // The arrays hold at least the five rates the return is built for; never run past them.
     const std::size_t counted = static_cast<std::uint16_t>(static_cast<std::int16_t>(settings->GetTaxRateCount()));
     const std::size_t rateCount = std::min({counted, rates.size(), businessTypes.size() / kBusinessTypesPerRate});
@@ -60,9 +49,9 @@ int ReturnFigures(AggregationContext& context, const StDATAINFO& /*dataSet*/, st
         context.activity.Sweep();
         StampBusinessTypes(rates[i], businessTypes.subspan(i * kBusinessTypesPerRate, kBusinessTypesPerRate));
     }
-    if (!EnsureReturnRule(context)) return 0;
+    if (!EnsureRule(context.returnRule)) return false;
     context.returnRule->SetSubstTaxRate(substituteRate);
     context.returnRule->SumTax(static_cast<std::uint8_t>(context.taxMethod), context.monthCondition.Info(), rates.data(), businessTypes.data());
     for (std::size_t i = 0; i < rateCount; ++i) rates[i].securitiesSales = Securities(rates[i].securitiesSales);
-    return 1;
+    return true;
 }

@@ -1,12 +1,11 @@
 #include "app/DialogTexts.h"
 
 #include "aggregate/BusinessCategory.h"
-#include "app/TaxSettings.h"
-#include "core_api/TaxMethod.h"
 #include "platform/MbcsText.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -36,23 +35,15 @@ std::string CompanyName(const StDATAINFO& dataSet) {
     return std::string(dataSet.companyName, strnlen(dataSet.companyName, sizeof dataSet.companyName));
 }
 
-std::string SettingsText(RunState& state, const StDATAINFO& dataSet, int number) {
-    StSHOHIZEIINFO settings;
-    std::memset(&settings, 0, sizeof settings);
-    ReadTaxSettings(state, dataSet, settings);
-    state.roundingMode = settings.roundingMode;
+std::string SettingsText(const StSHOHIZEIINFO& settings, int number) {
     const unsigned method = settings.taxMethod;
     switch (number) {
     case 2:
-        state.taxMethod = TaxMethodOf(settings);
         return Blank(Label(kTaxMethodLabels, method));
     case 3:
         return method == 1 ? "主となる事業分類" : method == 2 ? "課税仕入控除" : "";
     case 4:
-        if (method == 1) {
-            state.mainBusinessCategory = settings.mainBusiness;
-            return Blank(std::string(BusinessCategories::Label(settings.mainBusiness)));
-        }
+        if (method == 1) return Blank(std::string(BusinessCategories::Label(settings.mainBusiness)));
         return method == 2 ? Blank(Label(kCreditLabels, settings.creditMethod)) : "";
     default:
         return "";
@@ -61,14 +52,14 @@ std::string SettingsText(RunState& state, const StDATAINFO& dataSet, int number)
 
 }  // namespace
 
-std::string DialogText(RunState& state, const StDATAINFO& dataSet, int number) {
+std::string DialogText(const SelectedData& selected, int number) {
     std::string text;
     if (number == 0) {
-        text = Blank(CompanyName(dataSet));
+        text = Blank(CompanyName(selected.dataSet));
     } else if (number == 1) {
-        text = PeriodText(dataSet);
+        text = PeriodText(selected.dataSet);
     } else {
-        text = SettingsText(state, dataSet, number);
+        text = SettingsText(selected.taxSettings, number);
     }
     return MbcsText::CutAt(text, kTextLimit);
 }

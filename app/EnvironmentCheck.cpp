@@ -46,9 +46,9 @@ Fit ReadFit() {
 
 }  // namespace
 
-int CheckEnvironment(HWND owner) {
+bool CheckEnvironment(HWND owner) {
     const Fit fit = ReadFit();
-    if (fit == Fit::Fits) return 1;
+    if (fit == Fit::Fits) return true;
     ClAccConnect::Inst()->DispMsg(owner, MessageOf(fit), kMessageCaption, MB_OK | MB_ICONWARNING);
-    return 0;
+    return false;
 }

@@ -4,5 +4,5 @@
 
 #include "platform/WinTypes.h"
 
-// 1 when it fits; 0 when refused, after the message.
-int CheckEnvironment(HWND owner);
+// True when it fits; false when refused, after the message.
+bool CheckEnvironment(HWND owner);

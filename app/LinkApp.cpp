@@ -3,24 +3,20 @@
 #include "aggregate/AmountOverflow.h"
 #include "aggregate/RefundAggregation.h"
 #include "aggregate/ReturnFigures.h"
+#include "aggregate/TaxRateClass.h"
 #include "app/DialogTexts.h"
 #include "app/EnvironmentCheck.h"
 #include "app/FilingGeneration.h"
 #include "app/LaunchParameter.h"
 #include "app/MonthLookup.h"
 #include "app/ProgressDialog.h"
-#include "app/SavedReturnCheck.h"
-#include "app/SelectedDataSet.h"
 #include "app/TargetChecks.h"
-#include "app/TaxSettings.h"
 #include "conditions/ConditionsDialog.h"
 #include "conditions/MonthCondition.h"
-#include "conditions/PathLimits.h"
+#include "conditions/SettingsFile.h"
 #include "core_api/ClAccConnect.h"
-#include "core_api/ClDataMgr.h"
 #include "core_api/ClMsgMgr.h"
 #include "core_api/ClSetShohizei.h"
-#include "core_api/SetObject.h"
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
 #include "report/ReportDocument.h"
@@ -29,16 +25,13 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 
 constexpr int kUseDataType = 3;
 constexpr int kPastResultsKind = 99;
-constexpr int kBusinessTypesPerRate = 6;
 // The report and the return rule are built for the five rate classes, whatever the core counts.
-constexpr int kReportedRates = 5;
+constexpr int kReportedRates = TaxRateClasses::kCount;
 constexpr std::int32_t kSixthCategoryStart = 20150401;
 
 constexpr const char* kSixthCategoryMessage =
@@ -69,8 +62,7 @@ BOOL LinkApp::InitInstance() {
     bool finished = false;
     try {
         finished = Connect() && CheckEnvironmentAndLink() && AskConditions() &&
-                   (method_ == static_cast<int>(AggregationMethod::SavedReturn) ? RunSavedReturnMethod()
-                                                                               : RunJournalMethod());
+                   (chosen_.method == AggregationMethod::SavedReturn ? RunSavedReturnMethod() : RunJournalMethod());
         if (finished) Finish();
     } catch (const AmountOverflow&) {
         // Nothing in the aggregation catches an overflow: the run ends here as a failure.
@@ -79,8 +71,8 @@ BOOL LinkApp::InitInstance() {
         state_.SetExit(RunExit::Failed);
     } catch (...) {
         // Whatever else leaves the run ends the process (the host world's own errors): the
-        // dialogs and the rule objects they hold go now, while the core that made them still
-        // exists, and not in the static teardown after it.
+        // rule objects and the progress window go now, while the core that made the rule
+        // objects still exists, and not in the static teardown after it.
         EndRun();
         throw;
     }
@@ -103,7 +95,7 @@ bool LinkApp::Connect() {
 
 void LinkApp::ReadLaunchParameter() {
     if (!ParseLaunchParameter(m_lpCmdLine, state_)) return;
-    state_.launchedByParent = 1;
+    state_.launchedByParent = true;
     state_.parentWindowObject = CWnd::FromHandle(state_.parentWindow);  // never null: the window is not 0
     state_.parentWindowObject->EnableWindow(FALSE);
     ClAccConnect::Inst()->m_hWnd = state_.parentWindow;
@@ -121,103 +113,104 @@ bool LinkApp::CheckEnvironmentAndLink() {
     return link == 0;
 }
 
-// The selected data set and the saved return that matches it.
+// The selected data set with its tax settings, and the saved return that matches them.
 void LinkApp::SelectDataSet() {
-    ReadSelectedDataSet(state_, dataSet_);
-    state_.savedReturnInfo = std::make_unique<SavedReturnArea>();
-    std::memset(state_.savedReturnInfo.get(), 0, sizeof(SavedReturnArea));
-    savedReturnUsable_ = LoadAndMatchSavedReturn(state_, dataSet_);
+    selected_ = ReadSelectedData();
+    figures_.savedReturn = std::make_unique<SavedReturnArea>();
+    savedReturnUsable_ = LoadAndMatchSavedReturn(selected_, *figures_.savedReturn);
 }
 
-// The data set, the conditions dialog and its results, the (hidden) progress window.
+// The data set, the conditions dialog and what it chose, the (hidden) progress window.
 bool LinkApp::AskConditions() {
     SelectDataSet();
-    conditions_ = std::make_unique<ConditionsDialog>(state_.parentWindowObject);
-    SetUpDialog(*conditions_);
-    if (conditions_->DoModal() == IDC_CANCEL) {
+    ConditionsDialog conditions(state_.parentWindowObject);
+    SetUpDialog(conditions);
+    if (conditions.DoModal() == IDC_CANCEL) {
         state_.SetExit(RunExit::Cancelled);
         return false;
     }
-    firstMonth_ = std::atoi(conditions_->m_startMonthText.c_str());
-    lastMonth_ = std::atoi(conditions_->m_endMonthText.c_str());
-    outputPath_ = MbcsText::CutAt(conditions_->m_outputPath, kOutputPathChars);
-    method_ = conditions_->m_methodChoice == 1 ? 1 : 0;
-    progress_ = std::make_unique<ProgressDialog>();
-    progress_->Create();
+    chosen_ = conditions.Chosen();
+    OpenProgress();
     return true;
 }
 
-void LinkApp::SetUpDialog(ConditionsDialog& dialog) {
-    const UserSelection selection = ReadUserSelection();
-    dialog.m_userId = selection.userId;
-    dialog.m_selectedFirst = selection.first;
-    dialog.m_selectedDataNo = selection.dataNo;
+void LinkApp::SetUpDialog(ConditionsDialog& dialog) const {
+    const StDATAINFO& dataSet = selected_.dataSet;
+    dialog.m_settingsKey = selected_.selection;
     dialog.m_settingsFileName = identity_.settingsFileName;
-    dialog.m_fixedOutputPath = state_.launchedByParent == 1 ? state_.fixedOutputPath : std::string();
-    dialog.m_periodFirst = dataSet_.periodFirst;
-    dialog.m_periodLast = dataSet_.periodLast;
-    const StSaveTaxInfo& saved = state_.savedReturnInfo->info;
-    MonthsOfDates(state_, saved.rangeFirst, saved.rangeLast, dialog.m_savedFirstMonth, dialog.m_savedLastMonth);
-    dialog.m_pastResults = dataSet_.dataKind == kPastResultsKind ? 1 : 0;
+    dialog.m_fixedOutputPath = state_.launchedByParent ? state_.fixedOutputPath : std::string();
+    dialog.m_periodFirst = dataSet.periodFirst;
+    dialog.m_periodLast = dataSet.periodLast;
+    const StSaveTaxInfo& saved = figures_.savedReturn->info;
+    MonthsOfDates(selected_.dataSets, saved.rangeFirst, saved.rangeLast, dialog.m_savedFirstMonth,
+                  dialog.m_savedLastMonth);
+    dialog.m_pastResults = dataSet.dataKind == kPastResultsKind;
     dialog.m_savedReturnAvailable = savedReturnUsable_;
-    for (int number = 0; number < kDialogTextCount; ++number) {
-        dialog.m_texts[number] = DialogText(state_, dataSet_, number);
-    }
-    dialog.m_taxMethod = state_.taxMethod;
+    for (int number = 0; number < kDialogTextCount; ++number) dialog.m_texts[number] = DialogText(selected_, number);
+    dialog.m_taxMethod = selected_.Method();
+}
+
+// The progress window stays hidden until the aggregation; it owns the later messages. The
+// aggregation context shows its activity there.
+void LinkApp::OpenProgress() {
+    progress_ = std::make_unique<ProgressDialog>();
+    progress_->Create();
+    aggregation_ = std::make_unique<AggregationContext>(*progress_);
 }
 
 // The saved-return method: the report from the return saved in the accounting product.
 bool LinkApp::RunSavedReturnMethod() {
     ReportFigures figures;
-    figures.savedReturn = &state_.savedReturnInfo->info;
-    figures.taxMethod = state_.taxMethod;
-    figures.roundingMode = state_.roundingMode;
-    const ReportRequest request{progress_->GetSafeHwnd(), outputPath_, state_.functionId, identity_.productName};
-    if (WriteSavedReturnReport(request, figures, dataSet_)) return true;
+    figures.savedReturn = &figures_.savedReturn->info;
+    figures.taxMethod = selected_.Method();
+    figures.roundingMode = selected_.RoundingMode();
+    const ReportRequest request{progress_->GetSafeHwnd(), chosen_.outputPath, state_.functionId,
+                                identity_.productName};
+    if (WriteSavedReturnReport(request, figures, selected_.dataSet)) return true;
     state_.SetExit(RunExit::Failed);
-    state_.savedReturnInfo.reset();
+    figures_.savedReturn.reset();
     return false;
 }
 
 // The journal method: checks, aggregation, report.
 bool LinkApp::RunJournalMethod() {
     if (!AllocateFigures()) return false;
-    AggregationContext& context = progress_->Context();
-    context.taxMethod = state_.taxMethod;
-    context.mainBusinessCategory = state_.mainBusinessCategory;
-    BuildMonthCondition(context.monthCondition, GetFiscalYear(dataSet_.periodFirst, dataSet_.periodLast),
-                        firstMonth_, lastMonth_, dataSet_.interimSetting);
-    std::memset(&taxSettingsRecord_, 0, sizeof taxSettingsRecord_);
-    ReadTaxSettings(state_, dataSet_, taxSettingsRecord_);
-    const std::int32_t firstDay = FirstDayOfMonth(state_, firstMonth_);
+    AggregationContext& context = *aggregation_;
+    const StDATAINFO& dataSet = selected_.dataSet;
+    context.taxMethod = selected_.Method();
+    context.mainBusinessCategory = selected_.MainBusinessCategory();
+    BuildMonthCondition(context.monthCondition, GetFiscalYear(dataSet.periodFirst, dataSet.periodLast),
+                        chosen_.firstMonth, chosen_.lastMonth, dataSet.interimSetting);
+    const std::int32_t firstDay = DaysOfMonth(selected_.dataSets, chosen_.firstMonth).first;
     if (!CheckRange(firstDay)) return false;
     Aggregate(firstDay);
     return WriteJournalReport();
 }
 
-// The figure arrays, sized by the data set's rate count.
+// The figure arrays, sized by the data set's rate count; a data set without a settings
+// object cannot be aggregated.
 bool LinkApp::AllocateFigures() {
-    state_.taxSettings = DataManagerSetObject<SetObject::TaxSettings>();
-    if (state_.taxSettings == nullptr) {
+    if (selected_.taxSettingsObject == nullptr) {
         state_.SetExit(RunExit::Failed);
         return false;
     }
-    const int rates = std::max<int>(static_cast<std::int16_t>(state_.taxSettings->GetTaxRateCount()), kReportedRates);
-    state_.rateFigures.assign(rates, StTAXREPORTRATEINFO{});
-    state_.businessTypeFigures.assign(rates * kBusinessTypesPerRate, StTAXREPORTBUSINESSTYPEINFO{});
+    const int counted = static_cast<std::int16_t>(selected_.taxSettingsObject->GetTaxRateCount());
+    const int rates = std::max(counted, kReportedRates);
+    figures_.rates.assign(rates, StTAXREPORTRATEINFO{});
+    figures_.businessTypes.assign(rates * kBusinessTypesPerRate, StTAXREPORTBUSINESSTYPEINFO{});
     return true;
 }
 
 // The sixth business category refuses the run; undetermined import tax only informs.
 bool LinkApp::CheckRange(std::int32_t firstDay) {
-    AggregationContext& context = progress_->Context();
+    AggregationContext& context = *aggregation_;
     std::int32_t sixthCount = 0;
     const std::int32_t status = CountSixthBusinessCategory(context, sixthCount);
     if (ClMsgMgr::Inst()->CheckFatalErrorWithMsg(status, -1, 1, nullptr) != 0) {
         state_.SetExit(RunExit::Failed);
         return false;
     }
-    const TaxMethod method = TaxMethodOf(taxSettingsRecord_);
+    const TaxMethod method = selected_.Method();
     if (method == TaxMethod::Simplified && sixthCount > 0 && firstDay < kSixthCategoryStart) {
         char message[1024] = {};
         std::snprintf(message, sizeof message, kSixthCategoryMessage, identity_.productName);
@@ -225,7 +218,7 @@ bool LinkApp::CheckRange(std::int32_t firstDay) {
         state_.SetExit(RunExit::Cancelled);
         return false;
     }
-    if (method >= TaxMethod::General && CheckUndeterminedImportTax(context) == 1) {
+    if (method >= TaxMethod::General && HasUndeterminedImportTax(context)) {
         progress_->MessageBox(kImportTaxMessage, kMessageCaption, MB_OK | MB_ICONINFORMATION);
     }
     return true;
@@ -238,13 +231,13 @@ void LinkApp::Aggregate(std::int32_t firstDay) {
     const CWaitCursor wait;  // restored when the aggregation ends, also by an overflow
     progress.Start();
     progress.Advance(0, 250);
-    const std::int32_t lastDay = LastDayOfMonth(state_, lastMonth_);
-    const FilingGeneration generation = ChooseFilingGeneration(firstDay, lastDay, state_.taxMethod);
-    ReturnFigures(progress.Context(), dataSet_, state_.rateFigures, state_.businessTypeFigures,
-                  generation.substituteRate);
+    const std::int32_t lastDay = DaysOfMonth(selected_.dataSets, chosen_.lastMonth).last;
+    const FilingGeneration generation = ChooseFilingGeneration(firstDay, lastDay, selected_.Method());
+    AggregationContext& context = *aggregation_;
+    ReturnFigures(context, figures_.rates, figures_.businessTypes, generation.substituteRate);
     progress.Advance(250, 750);
-    AggregateCorporateRefund(progress.Context(), state_.taxTotals, dataSet_, taxSettingsRecord_);
-    AggregateIndividualRefund(progress.Context(), state_.taxTotals, dataSet_, taxSettingsRecord_);
+    AggregateCorporateRefund(context, figures_.totals, selected_.dataSet, selected_.taxSettings);
+    AggregateIndividualRefund(context, figures_.totals, selected_.dataSet, selected_.taxSettings);
     progress.Advance(750, 1000);
     progress.Close();
 }
@@ -252,32 +245,36 @@ void LinkApp::Aggregate(std::int32_t firstDay) {
 // The journal method's report.
 bool LinkApp::WriteJournalReport() {
     ReportFigures figures;
-    figures.rates = state_.rateFigures;
-    figures.businessTypes = state_.businessTypeFigures;
-    figures.totals = &state_.taxTotals;
-    figures.taxMethod = state_.taxMethod;
-    figures.roundingMode = state_.roundingMode;
-    const ReportRequest request{progress_->GetSafeHwnd(), outputPath_, state_.functionId, identity_.productName};
-    if (::WriteJournalReport(request, figures, dataSet_, taxSettingsRecord_)) return true;
+    figures.rates = figures_.rates;
+    figures.businessTypes = figures_.businessTypes;
+    figures.totals = &figures_.totals;
+    figures.taxMethod = selected_.Method();
+    figures.roundingMode = selected_.RoundingMode();
+    const ReportRequest request{progress_->GetSafeHwnd(), chosen_.outputPath, state_.functionId,
+                                identity_.productName};
+    if (::WriteJournalReport(request, figures, selected_.dataSet, selected_.taxSettings)) return true;
     state_.SetExit(RunExit::Failed);
     return false;
 }
 
-// A finished run: remember the conditions, free the figures, the closing message.
+// A finished run: remember the conditions, free the figures, the closing message. A failed
+// write of the settings shows nothing: the report is in place all the same.
 void LinkApp::Finish() {
-    const std::string* rememberedPath = state_.launchedByParent == 1 ? nullptr : &outputPath_;
-    conditions_->StoreSettings(firstMonth_, lastMonth_, rememberedPath, static_cast<AggregationMethod>(method_));
-    state_.rateFigures = {};
-    state_.businessTypeFigures = {};
-    state_.savedReturnInfo.reset();
+    SettingsFile::OfProgram(identity_.settingsFileName)
+        .Write(selected_.selection, chosen_.ToRemember(state_.launchedByParent));
+    figures_.rates = {};
+    figures_.businessTypes = {};
+    figures_.savedReturn.reset();
     progress_->MessageBox(kFinishedMessage, kMessageCaption, MB_OK | MB_ICONINFORMATION);
 }
 
-// Ending the run, by any way, destroys the dialog objects made so far.
+// Ending the run, by any way: the rule objects go first, in the reverse order of their
+// creation, then the progress window; both before the core is left in ExitInstance.
 void LinkApp::EndRun() {
+    if (aggregation_) aggregation_->Release();
     if (progress_) progress_->Destroy();
+    aggregation_.reset();
     progress_.reset();
-    conditions_.reset();
 }
 
 int LinkApp::ExitInstance() {
@@ -291,7 +288,7 @@ void LinkApp::ShutDown() {
     connection->LogOut();
     connection->Terminate();
     connection->Release();
-    if (state_.launchedByParent != 1) return;
+    if (!state_.launchedByParent) return;
     CWnd* parent = state_.parentWindowObject;
     parent->SetForegroundWindow();
     parent->EnableWindow(TRUE);

@@ -1,17 +1,33 @@
 // The application object: InitInstance performs the whole run, ExitInstance disconnects
-// from the accounting system and tells the calling program how the run ended.
+// from the accounting system and tells the calling program how the run ended. The order of
+// the run is described in docs/run.md.
 #pragma once
 
+#include "aggregate/AggregationContext.h"
+#include "aggregate/TaxTotals.h"
 #include "app/ProgramIdentity.h"
 #include "app/RunState.h"
-#include "core_api/StDATAINFO.h"
-#include "core_api/StSHOHIZEIINFO.h"
+#include "app/SavedReturnCheck.h"
+#include "app/SelectedData.h"
+#include "conditions/ChosenConditions.h"
+#include "core_api/StTAXREPORTBUSINESSTYPEINFO.h"
+#include "core_api/StTAXREPORTRATEINFO.h"
 #include "platform/CWinApp.h"
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class ConditionsDialog;
 class ProgressDialog;
+
+// The figures of one run, freed when it finishes.
+struct RunFigures {
+    std::vector<StTAXREPORTRATEINFO> rates;
+    std::vector<StTAXREPORTBUSINESSTYPEINFO> businessTypes;
+    TaxTotals totals;
+    std::unique_ptr<SavedReturnArea> savedReturn;
+};
 
 class LinkApp : public CWinApp {
 public:
@@ -22,9 +38,10 @@ public:
     int ExitInstance() override;
 
     const RunState& State() const { return state_; }
+    const RunFigures& Figures() const { return figures_; }
 
 private:
-    // The run, step by step; each answers false where the run ends.
+    // Each answers false where the run ends.
     bool Connect();
     void ReadLaunchParameter();
     bool CheckEnvironmentAndLink();
@@ -39,18 +56,16 @@ private:
     void EndRun();
 
     bool AllocateFigures();
-    void SetUpDialog(ConditionsDialog& dialog);
+    void SetUpDialog(ConditionsDialog& dialog) const;
+    void OpenProgress();
     void ShutDown();
 
     ProgramIdentity identity_;
     RunState state_;
-    StDATAINFO dataSet_{};
-    StSHOHIZEIINFO taxSettingsRecord_{};
-    int savedReturnUsable_ = 0;
-    std::unique_ptr<ConditionsDialog> conditions_;
+    SelectedData selected_;
+    bool savedReturnUsable_ = false;
+    ChosenConditions chosen_;
+    RunFigures figures_;
     std::unique_ptr<ProgressDialog> progress_;
-    int firstMonth_ = 0;
-    int lastMonth_ = 0;
-    std::string outputPath_;
-    int method_ = 0;
+    std::unique_ptr<AggregationContext> aggregation_;
 };

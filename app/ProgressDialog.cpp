@@ -15,7 +15,7 @@ constexpr int kSweepSteps = 11;
 }  // namespace
 
 ProgressDialog::ProgressDialog(CWnd* pParentWnd)
-    : CDialog(kProgressDialogResource, pParentWnd), context_(*this) {}
+    : CDialog(kProgressDialogResource, pParentWnd) {}
 
 ProgressDialog::~ProgressDialog() { Destroy(); }
 
@@ -42,7 +42,6 @@ void ProgressDialog::Advance(std::int16_t first, std::int16_t last) {
         }
         // The bar stops at its upper end instead of wrapping.
         if (m_mainBar.GetPos() < kMainBarMax) m_mainBar.StepIt();
-        ++counters_.mainBarSteps;
         Sweep();
         Repaint();
     }
@@ -54,7 +53,6 @@ void ProgressDialog::Sweep() {
     m_activityBar.SetPos(0);
     for (int step = 0; step < kSweepSteps; ++step) {
         m_activityBar.StepIt();
-        ++counters_.activitySteps;
         BringToFront();
         Repaint();
     }
@@ -64,7 +62,6 @@ void ProgressDialog::Tick() {
     activityCounter_ = activityCounter_ == kActivityMax ? 0 : activityCounter_ + 1;
     if (activityCounter_ == 0) m_activityBar.SetPos(0);
     m_activityBar.StepIt();
-    ++counters_.activitySteps;
     if (activityCounter_ == 0) BringToFront();
     Repaint();
 }
@@ -83,23 +80,13 @@ void ProgressDialog::FillActivity() {
 
 void ProgressDialog::Close() { EndDialog(1); }
 
-void ProgressDialog::OnDestroy() {
-    CDialog::OnDestroy();
-    context_.accountList.clear();
-}
-
 void ProgressDialog::Destroy() {
-    context_.Release();
     if (m_hWnd != nullptr) DestroyWindow();
 }
 
-void ProgressDialog::Repaint() {
-    UpdateWindow();
-    ++counters_.repaints;
-}
+void ProgressDialog::Repaint() { UpdateWindow(); }
 
 void ProgressDialog::BringToFront() {
     BringWindowToTop();
     SetForegroundWindow();
-    ++counters_.bringToTop;
 }

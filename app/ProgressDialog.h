@@ -1,6 +1,6 @@
-// The modeless progress window of the journal aggregation, and the aggregation context. The
-// main bar shows the three phases, the activity bar ticks once per record read. There is no
-// message loop while it is up: every change is repainted at once.
+// The modeless progress window of the journal aggregation: the main bar shows the three
+// phases, the activity bar ticks once per record read. There is no message loop while it is
+// up: every change is repainted at once.
 #pragma once
 
 #include "aggregate/AggregationContext.h"
@@ -24,25 +24,11 @@ public:
     void FillActivity() override;
     // Hides the window; the object and its window stay, as the owner of later messages.
     void Close();
-    // Deletes the list, the rule objects in reverse order, and the window.
+    // Destroys the window.
     void Destroy();
-
-    AggregationContext& Context() { return context_; }
-
-    // Read by tests.
-    struct Counters {
-        int mainBarSteps = 0;
-        int activitySteps = 0;
-        int repaints = 0;
-        int bringToTop = 0;
-    };
-    const Counters& GetCounters() const { return counters_; }
-    int ActivityPosition() const { return m_activityBar.GetPos(); }
-    int ActivityCounter() const { return activityCounter_; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    void OnDestroy() override;
 
 private:
     void Repaint();
@@ -50,7 +36,5 @@ private:
 
     CProgressCtrl m_activityBar;
     CProgressCtrl m_mainBar;
-    AggregationContext context_;
     std::int32_t activityCounter_ = 0;
-    Counters counters_;
 };

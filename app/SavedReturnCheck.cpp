@@ -1,28 +1,20 @@
 #include "app/SavedReturnCheck.h"
 
+#include "aggregate/CoreObjects.h"
 #include "aggregate/RuleBinding.h"
-#include "app/TaxSettings.h"
-#include "core_api/ClAccPeriod.h"
-#include "core_api/ClDataMgr.h"
-#include "core_api/ClMsgMgr.h"
+#include "app/StatusRecord.h"
 #include "core_api/ClSaveTaxShiryo.h"
-#include "core_api/ClSetData.h"
-#include "core_api/SetObject.h"
-#include "core_api/TaxMethod.h"
 
-#include <cstring>
 #include <memory>
 #include <new>
 
 namespace {
 
-constexpr std::int32_t kNotCreated = -1;
-constexpr const char* kLocation = "Acc_FinTax31/ControlATS31";
 constexpr int kLoadLine = 8505;
 
 std::int32_t LoadSavedReturn(SavedReturnArea& area, const StDATAINFO& dataSet) {
     std::unique_ptr<ClSaveTaxShiryo> saved(new (std::nothrow) ClSaveTaxShiryo());
-    if (!saved) return kNotCreated;
+    if (!saved) return kRuleNotCreated;
     BindRule(*saved, dataSet.dataId);
     saved->RefreshCache();
     return saved->GetTaxSaveInfo(&area.info);
@@ -33,34 +25,24 @@ struct Period {
     std::int32_t last = 0;
 };
 
-Period AccountingPeriod(RunState& state) {
+Period AccountingPeriod(ClSetData* dataSets) {
     Period period;
-    if (state.dataSetSettings == nullptr) {
-        state.dataSetSettings = DataManagerSetObject<SetObject::DataSets>();
-    }
-    ClAccPeriod* object = nullptr;
-    if (state.dataSetSettings != nullptr) state.dataSetSettings->GetAccPeriod(object);
-    std::unique_ptr<ClAccPeriod> owned(object);
-    if (owned) owned->GetPeriod(period.first, period.last);
+    if (auto object = AccountingPeriodOf(dataSets)) object->GetPeriod(period.first, period.last);
     return period;
 }
 
 }  // namespace
 
-int LoadAndMatchSavedReturn(RunState& state, const StDATAINFO& dataSet) {
-    const std::int32_t status = LoadSavedReturn(*state.savedReturnInfo, dataSet);
-    ClMsgMgr::Inst()->SetLastError(status, status != 0 ? kLocation : nullptr, status != 0 ? kLoadLine : 0);
-    if (status != 0) return 0;
+bool LoadAndMatchSavedReturn(const SelectedData& selected, SavedReturnArea& area) {
+    const StDATAINFO& dataSet = selected.dataSet;
+    const std::int32_t status = LoadSavedReturn(area, dataSet);
+    RecordStatus(status, StatusPlace::kControl, kLoadLine);
+    if (status != 0) return false;
 
-    const Period period = AccountingPeriod(state);
-    StSHOHIZEIINFO settings;
-    std::memset(&settings, 0, sizeof settings);
-    ReadTaxSettings(state, dataSet, settings);
-
-    const StSaveTaxInfo& saved = state.savedReturnInfo->info;
-    const int expectedKind = TaxMethodOf(settings) == TaxMethod::Simplified ? 2 : 1;
-    const bool usable = saved.periodFirst != 0 && saved.periodLast != 0 && saved.periodFirst == period.first &&
-                        saved.periodLast == period.last && saved.interimCode == dataSet.interimSetting + 1 &&
-                        saved.taxationKind == expectedKind && saved.creditMethod == settings.creditMethod + 1;
-    return usable ? 1 : 0;
+    const Period period = AccountingPeriod(selected.dataSets);
+    const StSaveTaxInfo& saved = area.info;
+    const int expectedKind = selected.Method() == TaxMethod::Simplified ? 2 : 1;
+    return saved.periodFirst != 0 && saved.periodLast != 0 && saved.periodFirst == period.first &&
+           saved.periodLast == period.last && saved.interimCode == dataSet.interimSetting + 1 &&
+           saved.taxationKind == expectedKind && saved.creditMethod == selected.taxSettings.creditMethod + 1;
 }

@@ -2,8 +2,17 @@
 // selected data set and its current settings.
 #pragma once
 
-#include "app/RunState.h"
-#include "core_api/StDATAINFO.h"
+#include "app/SelectedData.h"
+#include "core_api/StSaveTaxInfo.h"
 
-// 1 when the saved return is usable, 0 otherwise (nothing is shown).
-int LoadAndMatchSavedReturn(RunState& state, const StDATAINFO& dataSet);
+#include <cstdint>
+
+// The zero-filled area in which the core leaves the saved return.
+union SavedReturnArea {
+    StSaveTaxInfo info;
+    std::uint8_t bytes[kSaveTaxInfoAreaSize];
+};
+
+// Fills area (zero-filled beforehand) with the saved return; true when it is usable. A
+// failed load is recorded with the message manager and shows nothing.
+bool LoadAndMatchSavedReturn(const SelectedData& selected, SavedReturnArea& area);

@@ -2,26 +2,16 @@
 
 #include "aggregate/BusinessCategory.h"
 #include "aggregate/CoreObjects.h"
-#include "aggregate/RuleBinding.h"
-#include "core_api/ClMsgMgr.h"
+#include "app/StatusRecord.h"
 #include "core_api/ClRuleShiwake.h"
 
-#include <memory>
-#include <new>
 
 namespace {
 
-constexpr const char* kLocation = "Acc_FinTax31/AddTax";
 constexpr int kCreateLine = 4008;
 constexpr int kCountLine = 4018;
 constexpr std::int32_t kFirstImportCategory = 31;
 constexpr std::int32_t kLastImportCategory = 37;
-
-std::unique_ptr<ClRuleShiwake> MakeJournalRule() {
-    std::unique_ptr<ClRuleShiwake> rule(new (std::nothrow) ClRuleShiwake());
-    if (rule) BindRule(*rule, SelectedDataId());
-    return rule;
-}
 
 StFINDITEM CategoryBound(std::int16_t side, std::int16_t comparison, std::int32_t category, std::int16_t connector) {
     return FindItem::Compare(FindCode::FieldTaxCategory, side, comparison, FindCode::TypeCategoryOrDate, category,
@@ -51,20 +41,19 @@ struct ImportTaxCondition {
 }  // namespace
 
 std::int32_t CountSixthBusinessCategory(AggregationContext& context, std::int32_t& count) {
-    ClMsgMgr* messages = ClMsgMgr::Inst();
-    auto rule = MakeJournalRule();
-    if (!rule) return messages->SetLastError(kRuleNotCreated, kLocation, kCreateLine);
+    auto rule = NewBoundRule<ClRuleShiwake>();
+    if (!rule) return RecordStatus(kRuleNotCreated, StatusPlace::kAddTax, kCreateLine);
     const std::int32_t status =
         rule->CheckExistSwkByJigyoBunrui(context.monthCondition.Info(), BusinessCategories::kSixth, count);
     rule.reset();
-    return messages->SetLastError(status, status != 0 ? kLocation : nullptr, status != 0 ? kCountLine : 0);
+    return RecordStatus(status, StatusPlace::kAddTax, kCountLine);
 }
 
-int CheckUndeterminedImportTax(AggregationContext& context) {
-    auto rule = MakeJournalRule();
-    if (!rule) return 0;
+bool HasUndeterminedImportTax(AggregationContext& context) {
+    auto rule = NewBoundRule<ClRuleShiwake>();
+    if (!rule) return false;
     const ImportTaxCondition condition(context);
     std::uint32_t count = 0;
     const std::int32_t status = rule->GetSwkCount(condition.top.Info(), nullptr, count);
-    return status == 0 && count != 0 ? 1 : 0;
+    return status == 0 && count != 0;
 }

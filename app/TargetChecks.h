@@ -9,5 +9,5 @@
 // Status of the count (already recorded with the message manager), and the count.
 std::int32_t CountSixthBusinessCategory(AggregationContext& context, std::int32_t& count);
 
-// 1 when a journal entry of the range uses tax categories 31 to 37; 0 otherwise or on failure.
-int CheckUndeterminedImportTax(AggregationContext& context);
+// Whether a journal entry of the range uses tax categories 31 to 37; false also on failure.
+bool HasUndeterminedImportTax(AggregationContext& context);

@@ -19,8 +19,9 @@
 namespace {
 
 constexpr int kMonthChars = 2;
+// The static texts, in the order of m_texts.
+constexpr int kTextIds[] = {IDC_COMPANY, IDC_PERIOD, IDC_TAXMETHOD, IDC_CAPTION_FOURTH, IDC_FOURTH};
 constexpr int kOutputFolderType = 0;
-constexpr int kSettingsFolderType = 1;
 constexpr const char* kPastResultsRefusal = "過去実績データは、連携の対象として使用できません。\n\nアプリケーションを終了します。";
 constexpr const char* kExemptRefusal =
     "消費税申告区分が免税のデータは、連携の対象として使用できません。\n\nアプリケーションを終了します。";
@@ -60,6 +61,12 @@ BrowseStart SplitForBrowse(const std::string& path) {
     return {path.substr(0, colon + 1), path.substr(colon + 1)};
 }
 
+// A month edit holds at most two characters.
+void DDX_MonthText(CDataExchange* pDX, int id, std::string& text) {
+    DDX_Text(pDX, id, text);
+    DDV_MaxChars(pDX, text, kMonthChars);
+}
+
 bool ModifierHeld() {
     return platform::GetKeyState(VK_SHIFT) < 0 || platform::GetKeyState(VK_CONTROL) < 0 ||
            platform::GetKeyState(VK_MENU) < 0;
@@ -79,15 +86,9 @@ void ConditionsDialog::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_OUTPUT_PATH, m_outputPathEdit);
     DDX_Control(pDX, IDC_BROWSE, m_browseButton);
     DDX_Control(pDX, IDC_EXECUTE, m_executeButton);
-    DDX_Text(pDX, IDC_COMPANY, m_texts[0]);
-    DDX_Text(pDX, IDC_PERIOD, m_texts[1]);
-    DDX_Text(pDX, IDC_TAXMETHOD, m_texts[2]);
-    DDX_Text(pDX, IDC_CAPTION_FOURTH, m_texts[3]);
-    DDX_Text(pDX, IDC_FOURTH, m_texts[4]);
-    DDX_Text(pDX, IDC_START_MONTH, m_startMonthText);
-    DDV_MaxChars(pDX, m_startMonthText, kMonthChars);
-    DDX_Text(pDX, IDC_END_MONTH, m_endMonthText);
-    DDV_MaxChars(pDX, m_endMonthText, kMonthChars);
+    for (std::size_t text = 0; text < m_texts.size(); ++text) DDX_Text(pDX, kTextIds[text], m_texts[text]);
+    DDX_MonthText(pDX, IDC_START_MONTH, m_startMonthText);
+    DDX_MonthText(pDX, IDC_END_MONTH, m_endMonthText);
     DDX_Text(pDX, IDC_OUTPUT_PATH, m_outputPath);
     DDX_Radio(pDX, IDC_METHOD_JOURNAL, m_methodChoice);
 }
@@ -114,8 +115,8 @@ BOOL ConditionsDialog::OnInitDialog() {
 // Exempt data (no fourth row) and past results cannot be linked: the refusal is shown here.
 bool ConditionsDialog::RefuseDataSet() {
     const bool exempt = m_texts[3].empty() && m_texts[4].empty();
-    if (!exempt && m_pastResults != 1) return false;
-    const char* refusal = m_pastResults == 1 ? kPastResultsRefusal : kExemptRefusal;
+    if (!exempt && !m_pastResults) return false;
+    const char* refusal = m_pastResults ? kPastResultsRefusal : kExemptRefusal;
     MessageBox(refusal, kMessageCaption, MB_OK | MB_ICONWARNING);
     return true;
 }
@@ -124,7 +125,7 @@ void ConditionsDialog::TakeRememberedConditions() {
     journalFirstMonth_ = fiscalYear_.firstMonth;
     journalLastMonth_ = fiscalYear_.LastCalendarMonth();
     m_methodChoice = 0;
-    const std::optional<RememberedConditions> remembered = Settings().Read(Key());
+    const std::optional<RememberedConditions> remembered = SettingsFile::OfProgram(m_settingsFileName).Read(m_settingsKey);
     if (!remembered) return;
     rememberedPath_ = MbcsText::CutAt(remembered->outputPath, kPathBytes);
     // A remembered saved-return run offers the fiscal year again for the journal method.
@@ -163,20 +164,26 @@ void ConditionsDialog::SetUpOutputPath() {
 
 // Answers whether a radio button took the focus.
 bool ConditionsDialog::SetUpMethod() {
-    if (m_methodChoice == 1) {
-        ShowMonths(m_savedFirstMonth, m_savedLastMonth);
-        CheckRadioButton(IDC_METHOD_JOURNAL, IDC_METHOD_SAVED, IDC_METHOD_SAVED);
-        GetDlgItem(IDC_METHOD_SAVED)->SetFocus();
-        m_startMonthEdit.EnableWindow(FALSE);
-        m_endMonthEdit.EnableWindow(FALSE);
-        return true;
-    }
-    ShowMonths(journalFirstMonth_, journalLastMonth_);
-    CheckRadioButton(IDC_METHOD_JOURNAL, IDC_METHOD_SAVED, IDC_METHOD_JOURNAL);
-    CWnd* journal = GetDlgItem(IDC_METHOD_JOURNAL);
-    if (!journal->IsWindowEnabled()) return false;
-    journal->SetFocus();
+    const bool savedReturn = m_methodChoice == 1;
+    ShowMethodMonths(savedReturn ? AggregationMethod::SavedReturn : AggregationMethod::JournalAggregation);
+    const int radio = savedReturn ? IDC_METHOD_SAVED : IDC_METHOD_JOURNAL;
+    CheckRadioButton(IDC_METHOD_JOURNAL, IDC_METHOD_SAVED, radio);
+    CWnd* chosen = GetDlgItem(radio);
+    if (!chosen->IsWindowEnabled()) return false;
+    chosen->SetFocus();
     return true;
+}
+
+// The months of the method; only the journal method's can be edited.
+void ConditionsDialog::ShowMethodMonths(AggregationMethod method) {
+    const bool journal = method == AggregationMethod::JournalAggregation;
+    if (journal) {
+        ShowMonths(journalFirstMonth_, journalLastMonth_);
+    } else {
+        ShowMonths(m_savedFirstMonth, m_savedLastMonth);
+    }
+    m_startMonthEdit.EnableWindow(journal);
+    m_endMonthEdit.EnableWindow(journal);
 }
 
 void ConditionsDialog::RegisterToolTip() {
@@ -185,8 +192,8 @@ void ConditionsDialog::RegisterToolTip() {
 
 BOOL ConditionsDialog::OnCommand(UINT id) {
     switch (id) {
-        case IDC_METHOD_JOURNAL: OnJournalMethod(); return TRUE;
-        case IDC_METHOD_SAVED: OnSavedMethod(); return TRUE;
+        case IDC_METHOD_JOURNAL: OnMethodClicked(AggregationMethod::JournalAggregation); return TRUE;
+        case IDC_METHOD_SAVED: OnMethodClicked(AggregationMethod::SavedReturn); return TRUE;
         case IDC_EXECUTE: OnExecute(); return TRUE;
         case IDC_BROWSE: OnBrowse(); return TRUE;
         case IDC_CANCEL: OnCancel(); return TRUE;
@@ -242,22 +249,11 @@ void ConditionsDialog::FocusWholeText(CEdit& edit) {
     edit.SetSel(0, -1);
 }
 
-// Months typed while the saved return was chosen are not kept: the journal months come back.
-void ConditionsDialog::OnJournalMethod() {
+// Months typed under the other method are not kept: the method's own months come back.
+void ConditionsDialog::OnMethodClicked(AggregationMethod method) {
     UpdateData(TRUE);
-    if (m_methodChoice != 0) return;
-    ShowMonths(journalFirstMonth_, journalLastMonth_);
-    m_startMonthEdit.EnableWindow(TRUE);
-    m_endMonthEdit.EnableWindow(TRUE);
-    UpdateData(FALSE);
-}
-
-void ConditionsDialog::OnSavedMethod() {
-    UpdateData(TRUE);
-    if (m_methodChoice != 1) return;
-    ShowMonths(m_savedFirstMonth, m_savedLastMonth);
-    m_startMonthEdit.EnableWindow(FALSE);
-    m_endMonthEdit.EnableWindow(FALSE);
+    if (m_methodChoice != static_cast<int>(method)) return;
+    ShowMethodMonths(method);
     UpdateData(FALSE);
 }
 
@@ -298,18 +294,12 @@ void ConditionsDialog::OnCancel() {
     EndDialog(IDC_CANCEL);
 }
 
-SettingsKey ConditionsDialog::Key() const { return {m_userId, m_selectedFirst, m_selectedDataNo}; }
-
-SettingsFile ConditionsDialog::Settings() const {
-    return SettingsFile(ClFileMgr::Inst()->GetAppFolderPath(kSettingsFolderType), m_settingsFileName);
-}
-
-int ConditionsDialog::StoreSettings(int firstMonth, int lastMonth, const std::string* outputPath,
-                                    AggregationMethod method) {
-    RememberedConditions conditions;
-    conditions.method = static_cast<long>(method);
-    conditions.startMonth = static_cast<std::int16_t>(firstMonth);
-    conditions.endMonth = static_cast<std::int16_t>(lastMonth);
-    conditions.outputPath = outputPath ? *outputPath : rememberedPath_;
-    return Settings().Write(Key(), conditions) ? 1 : 0;
+ChosenConditions ConditionsDialog::Chosen() const {
+    ChosenConditions chosen;
+    chosen.method = m_methodChoice == 1 ? AggregationMethod::SavedReturn : AggregationMethod::JournalAggregation;
+    chosen.firstMonth = std::atoi(m_startMonthText.c_str());
+    chosen.lastMonth = std::atoi(m_endMonthText.c_str());
+    chosen.outputPath = MbcsText::CutAt(m_outputPath, kOutputPathChars);
+    chosen.rememberedPath = rememberedPath_;
+    return chosen;
 }

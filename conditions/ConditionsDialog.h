@@ -2,6 +2,7 @@
 // aggregation method, the months and the output file. Ends with IDC_EXECUTE or IDC_CANCEL.
 #pragma once
 
+#include "conditions/ChosenConditions.h"
 #include "conditions/FiscalYear.h"
 #include "conditions/SettingsFile.h"
 #include "core_api/ClToolTipMgr.h"
@@ -13,36 +14,31 @@
 #include <cstdint>
 #include <string>
 
-enum class AggregationMethod : int { JournalAggregation = 0, SavedReturn = 1 };
-
 class ConditionsDialog : public CDialog {
 public:
     explicit ConditionsDialog(CWnd* pParentWnd = nullptr);
 
     // Inputs, set before DoModal.
-    std::string m_userId;
-    std::int32_t m_selectedFirst = 0;
-    std::int32_t m_selectedDataNo = 0;
+    SettingsKey m_settingsKey;  // the user and the selected data set
     std::string m_settingsFileName;
     std::string m_fixedOutputPath;
     std::int32_t m_periodFirst = 0;
     std::int32_t m_periodLast = 0;
     std::int16_t m_savedFirstMonth = 0;
     std::int16_t m_savedLastMonth = 0;
-    int m_pastResults = 0;
-    int m_savedReturnAvailable = 0;
+    bool m_pastResults = false;
+    bool m_savedReturnAvailable = false;
     std::array<std::string, 5> m_texts;  // company, period, method, fourth caption, fourth value
     TaxMethod m_taxMethod = TaxMethod::Exempt;
 
-    // Outputs, read after Execute.
+    // Outputs, read after Execute through Chosen.
     int m_methodChoice = 0;
     std::string m_startMonthText;
     std::string m_endMonthText;
     std::string m_outputPath;
 
-    // Remembers the conditions of a finished run for this user and data set; outputPath
-    // nullptr writes the path remembered before instead. 1 written, 0 failed.
-    int StoreSettings(int firstMonth, int lastMonth, const std::string* outputPath, AggregationMethod method);
+    // What Execute accepted, with the path remembered before this run.
+    ChosenConditions Chosen() const;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -61,15 +57,13 @@ private:
     void RegisterToolTip();
 
     BOOL OnReturnKey();
-    void OnJournalMethod();
-    void OnSavedMethod();
+    void OnMethodClicked(AggregationMethod method);
+    void ShowMethodMonths(AggregationMethod method);
     void OnExecute();
     void OnBrowse();
     bool CheckMonthTexts();
     void ShowMonths(int first, int last);
     void FocusWholeText(CEdit& edit);
-    SettingsFile Settings() const;
-    SettingsKey Key() const;
 
     CEdit m_startMonthEdit;
     CStatic m_startMonthLabel;

@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr const char* kEmptyMessage = "データ出力先が指定されていません。\n\n出力先を指定してください。";
-constexpr const char* kForbiddenMessage = "データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。";
-constexpr const char* kDriveMessage = "ドライブ名が有効でありません。\n\n有効なドライブを指定してください。";
-constexpr const char* kNoFileNameMessage = "ファイル名が指定されていません。";
 constexpr const char* kCreateFolderQuestion = "指定されたフォルダは存在しません。\n\n作成してもよろしいですか？";
 constexpr const char* kFolderFailedMessage = "フォルダの作成に失敗しました。\n\n出力先を再入力してください。";
 constexpr const char* kOverwriteQuestion = "同名のファイルが存在します。\n\n上書きしてもよろしいですか？";
@@ -51,12 +47,14 @@ bool IsUsableDestinationDrive(const std::string& path) {
     return IsUsableDrive(path[0]);
 }
 
+// What the user is told of each fault of the path text.
 const char* MessageOf(PathFault fault) {
     switch (fault) {
-        case PathFault::Empty: return kEmptyMessage;
-        case PathFault::ForbiddenCharacter: return kForbiddenMessage;
-        case PathFault::BadDrive: return kDriveMessage;
-        case PathFault::NoFileName: return kNoFileNameMessage;
+        case PathFault::Empty: return "データ出力先が指定されていません。\n\n出力先を指定してください。";
+        case PathFault::ForbiddenCharacter:
+            return "データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。";
+        case PathFault::BadDrive: return "ドライブ名が有効でありません。\n\n有効なドライブを指定してください。";
+        case PathFault::NoFileName: return "ファイル名が指定されていません。";
         case PathFault::None: break;
     }
     return "";
@@ -83,7 +81,7 @@ bool MayReplace(CWnd& dialog, const std::string& path) {
     const DWORD attributes = platform::GetFileAttributes(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) return true;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        Warn(dialog, kNoFileNameMessage);
+        Warn(dialog, MessageOf(PathFault::NoFileName));  // a folder is no file name
         return false;
     }
     return Ask(dialog, kOverwriteQuestion);
@@ -109,7 +107,7 @@ PathFault FindPathFault(const std::string& path) {
 }
 
 bool IsUsableDrive(char letter) {
-    if (!((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z'))) return false;
+    if (!IsDriveLetter(letter)) return false;
     const char upper = letter >= 'a' ? static_cast<char>(letter - 'a' + 'A') : letter;
     const std::string root = std::string(1, upper) + ":\\";
     switch (platform::GetDriveType(root)) {

@@ -9,8 +9,6 @@ namespace {
 
 constexpr std::size_t kPathCapacity = kPathBytes + 1;
 
-bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
 // Length of the root ("C:\" or "\\server\share\") that a folder stands on; 0 for a relative
 // folder or one whose root cannot be told.
 std::size_t RootLength(const std::string& folder) {
@@ -77,6 +75,8 @@ std::string FileNamePart(const std::string& path) {
     const std::size_t lastSeparator = MbcsText::FindLast(path, '\\');
     return lastSeparator == MbcsText::npos ? path : path.substr(lastSeparator + 1);
 }
+
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 bool IsNetworkPath(const std::string& path) { return path.starts_with("\\\\"); }
 

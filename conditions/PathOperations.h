@@ -32,6 +32,9 @@ std::string FolderPart(const std::string& path);
 // The text after the last backslash; the whole text when there is none.
 std::string FileNamePart(const std::string& path);
 
+// An ASCII letter, the only characters that name a drive.
+bool IsDriveLetter(char c);
+
 // A network path: it begins with two backslashes.
 bool IsNetworkPath(const std::string& path);
 // In a network path, the position of the backslash that ends the share name: the first

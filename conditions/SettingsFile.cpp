@@ -1,6 +1,7 @@
 #include "conditions/SettingsFile.h"
 
 #include "conditions/PathOperations.h"
+#include "core_api/ClFileMgr.h"
 #include "platform/CFile.h"
 #include "platform/SystemServices.h"
 
@@ -8,6 +9,8 @@
 #include <vector>
 
 namespace {
+
+constexpr int kSettingsFolderType = 1;
 
 // A writer waits this long for another one to finish its rewrite: 40 tries 50 ms apart, about
 // two seconds, far longer than a rewrite takes.
@@ -90,6 +93,10 @@ bool ReplaceWith(const std::string& path, const std::string& content) {
 SettingsFile::SettingsFile(std::string folder, std::string fileName)
     : folder_(std::move(folder)), fileName_(std::move(fileName)) {
     if (!NormaliseFolder(folder_)) folder_.clear();  // too long for a path: no file to keep
+}
+
+SettingsFile SettingsFile::OfProgram(std::string fileName) {
+    return SettingsFile(ClFileMgr::Inst()->GetAppFolderPath(kSettingsFolderType), std::move(fileName));
 }
 
 std::optional<RememberedConditions> SettingsFile::Read(const SettingsKey& key) const {

@@ -13,6 +13,8 @@ public:
     // folder: the settings folder of the accounting system (may be empty); fileName: the
     // program's own, such as "TxLinkAlto.env".
     SettingsFile(std::string folder, std::string fileName);
+    // The program's file in the accounting system's settings folder.
+    static SettingsFile OfProgram(std::string fileName);
 
     // The conditions remembered for key; nullopt when the file, the entry or its three
     // slashes are missing.

@@ -1,6 +1,5 @@
 // The return figures: stamping, the return rule over the chosen months, the securities factor.
 #include "aggregate/ReturnFigures.h"
-#include "app/SelectedDataSet.h"
 #include "conditions/MonthCondition.h"
 #include "core_api/ClRuleShohizeiShinkoku.h"
 #include "core_api/standin/StandIn.h"
@@ -36,7 +35,7 @@ protected:
         StartHost();
         BuildMonthCondition(context_.monthCondition, FiscalYear{4, 103}, startMonth, endMonth, 0);
         context_.taxMethod = TaxMethod::General;
-        return ReturnFigures(context_, StDATAINFO{}, rates_, business_, 1000);
+        return ReturnFigures(context_, rates_, business_, 1000);
     }
 
     nlohmann::json books_ = ScenarioBooks();
@@ -94,7 +93,7 @@ TEST_F(ReturnFiguresTest, ReturnRuleIsCreatedOnceAndKept) {
     Run(nlohmann::json::array());
     const ClRuleShohizeiShinkoku* first = context_.returnRule.get();
     ASSERT_NE(first, nullptr);
-    ReturnFigures(context_, StDATAINFO{}, rates_, business_, 1000);
+    ReturnFigures(context_, rates_, business_, 1000);
     EXPECT_EQ(context_.returnRule.get(), first);
 }
 

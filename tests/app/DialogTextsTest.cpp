@@ -1,6 +1,5 @@
-// The five texts of the conditions dialog and the settings they leave in the run's state.
+// The five texts of the conditions dialog and what the selected data tells of its settings.
 #include "app/DialogTexts.h"
-#include "app/SelectedDataSet.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/ScenarioBooks.h"
 
@@ -14,16 +13,14 @@ protected:
         books["dataSets"][0]["tax"] = tax;
         LoadBooks(books);
         StartHost();
-        state_ = RunState{};
-        StDATAINFO dataSet{};
-        ReadSelectedDataSet(state_, dataSet);
+        state_ = ReadSelectedData();
         std::vector<std::string> texts;
-        for (int number = 0; number < 6; ++number) texts.push_back(DialogText(state_, dataSet, number));
+        for (int number = 0; number < 6; ++number) texts.push_back(DialogText(state_, number));
         HostSession::Stop();
         return texts;
     }
 
-    RunState state_;
+    SelectedData state_;
 };
 
 nlohmann::json Tax(int method, int mainBusiness = 0, int credit = 0, int rounding = 0) {
@@ -42,9 +39,9 @@ TEST_F(DialogTextsTest, ExemptHasNoFourthRow) {
     EXPECT_EQ(texts[2], " 免税");
     EXPECT_EQ(texts[3], "");
     EXPECT_EQ(texts[4], "");
-    EXPECT_EQ(state_.taxMethod, TaxMethod::Exempt);
-    EXPECT_EQ(state_.roundingMode, 2);
-    EXPECT_EQ(state_.mainBusinessCategory, 0);
+    EXPECT_EQ(state_.Method(), TaxMethod::Exempt);
+    EXPECT_EQ(state_.RoundingMode(), 2);
+    EXPECT_EQ(state_.MainBusinessCategory(), 0);
 }
 
 TEST_F(DialogTextsTest, SimplifiedShowsTheMainBusinessCategory) {
@@ -56,8 +53,8 @@ TEST_F(DialogTextsTest, SimplifiedShowsTheMainBusinessCategory) {
         EXPECT_EQ(texts[2], " 簡易課税");
         EXPECT_EQ(texts[3], "主となる事業分類");
         EXPECT_EQ(texts[4], labels[category]);
-        EXPECT_EQ(state_.mainBusinessCategory, category);
-        EXPECT_EQ(state_.taxMethod, TaxMethod::Simplified);
+        EXPECT_EQ(state_.MainBusinessCategory(), category);
+        EXPECT_EQ(state_.Method(), TaxMethod::Simplified);
     }
 }
 
@@ -67,9 +64,9 @@ TEST_F(DialogTextsTest, GeneralShowsThePurchaseCreditMethod) {
     EXPECT_EQ(texts[2], " 原則課税");
     EXPECT_EQ(texts[3], "課税仕入控除");
     EXPECT_EQ(texts[4], " 一括比例配分方式");
-    EXPECT_EQ(state_.taxMethod, TaxMethod::General);
-    EXPECT_EQ(state_.roundingMode, 1);
-    EXPECT_EQ(state_.mainBusinessCategory, 0);
+    EXPECT_EQ(state_.Method(), TaxMethod::General);
+    EXPECT_EQ(state_.RoundingMode(), 1);
+    EXPECT_EQ(state_.MainBusinessCategory(), 0);
 }
 
 TEST_F(DialogTextsTest, UnreadableSettingsGiveTheExemptTexts) {

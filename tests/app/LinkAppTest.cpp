@@ -4,6 +4,7 @@
 #include "tests/support/HostFixture.h"
 #include "tests/support/ScenarioBooks.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -48,10 +49,31 @@ TEST_F(LinkAppTest, RefusedConnectionStillDisconnects) {
               (std::vector<std::string>{"SetAppType", "SetUseDataType", "Initiate", "LogOut", "Terminate", "Release"}));
 }
 
+// The selected data set and its tax settings are read once, before the dialog; the rule
+// objects of the aggregation are deleted in the reverse order of their creation, before the
+// core is left.
+TEST_F(LinkAppTest, JournalRunReadsTheSettingsOnceAndDeletesItsRulesBeforeLoggingOut) {
+    EXPECT_EQ(Run("click 1005\nanswer yes\n", "123,32769,5,C:\\Out\\fixed.xml"), 0);
+    const std::vector<std::string> log = StandIn::CallLog();
+    const auto count = [&](const std::string& call) { return std::count(log.begin(), log.end(), call); };
+    EXPECT_EQ(count("ClSetShohizei::Get"), 1);
+    EXPECT_EQ(count("ClSysUser::GetSelectedNo"), 1);
+    const auto position = [&](const std::string& call) {
+        return std::find(log.rbegin(), log.rend(), call).base() - log.begin();
+    };
+    const std::vector<std::string> rules = {"ClRuleShohizeiShinkoku", "ClRuleShiwake", "ClRuleKamoku",
+                                            "ClRuleGenkashokyaku"};
+    for (std::size_t i = 0; i + 1 < rules.size(); ++i) {
+        const std::string later = rules[i + 1] + "::~" + rules[i + 1];
+        EXPECT_LT(position(later), position(rules[i] + "::~" + rules[i])) << later;
+    }
+    EXPECT_LT(position("ClRuleShohizeiShinkoku::~ClRuleShohizeiShinkoku"), position("ClAccConnect::LogOut"));
+}
+
 TEST_F(LinkAppTest, FinishedRunFreesTheFiguresAndRemembersNoPrescribedPath) {
     EXPECT_EQ(Run("click 1005\nanswer yes\n", "123,32769,5,C:\\Out\\fixed.xml"), 0);
-    EXPECT_TRUE(app_.State().rateFigures.empty());
-    EXPECT_FALSE(app_.State().savedReturnInfo);
+    EXPECT_TRUE(app_.Figures().rates.empty());
+    EXPECT_FALSE(app_.Figures().savedReturn);
     EXPECT_EQ(app_.State().fixedOutputPath, "C:\\Out\\fixed.xml");
 }
 

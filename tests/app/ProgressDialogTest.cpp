@@ -1,5 +1,7 @@
-// The progress window's phases, sweeps and ticks.
+// The progress window's phases, sweeps and ticks, as the window shows them: its captions in the
+// transcript and the positions of its two bars.
 #include "app/ProgressDialog.h"
+#include "resources/ResourceIds.h"
 #include "tests/support/HostFixture.h"
 #include "tests/support/ProgramRunner.h"
 
@@ -13,13 +15,15 @@ protected:
         progress_.Create();
         progress_.Start();
     }
+    int Position(int bar) { return static_cast<CProgressCtrl*>(progress_.GetDlgItem(bar))->GetPos(); }
+    int Activity() { return Position(IDC_ACTIVITY_BAR); }
+
     ProgressDialog progress_;
 };
 
 TEST_F(ProgressDialogTest, FirstPhaseShowsTwentySixCaptions) {
     progress_.Advance(0, 250);
-    EXPECT_EQ(progress_.GetCounters().mainBarSteps, 251);
-    EXPECT_EQ(progress_.GetCounters().activitySteps, 251 * 11);
+    EXPECT_EQ(Position(IDC_MAIN_BAR), 251);
     progress_.Destroy();
     const auto captions = Events("caption");
     ASSERT_EQ(captions.size(), 26u);
@@ -31,8 +35,9 @@ TEST_F(ProgressDialogTest, FirstPhaseShowsTwentySixCaptions) {
 TEST_F(ProgressDialogTest, ThreePhasesRunTheBoundariesTwiceAndStopAtTheTop) {
     progress_.Advance(0, 250);
     progress_.Advance(250, 750);
+    EXPECT_EQ(Position(IDC_MAIN_BAR), 752);
     progress_.Advance(750, 1000);
-    EXPECT_EQ(progress_.GetCounters().mainBarSteps, 1003);
+    EXPECT_EQ(Position(IDC_MAIN_BAR), 1000);
     progress_.Destroy();
     const auto captions = Events("caption");
     EXPECT_EQ(captions.size(), 26u + 51u + 26u);
@@ -43,15 +48,12 @@ TEST_F(ProgressDialogTest, TicksCycleThroughElevenSteps) {
     progress_.ResetActivity();
     for (int tick = 1; tick <= 10; ++tick) {
         progress_.Tick();
-        EXPECT_EQ(progress_.ActivityPosition(), tick);
+        EXPECT_EQ(Activity(), tick);
     }
-    const int bringsBefore = progress_.GetCounters().bringToTop;
+    progress_.Tick();  // the eleventh starts the bar over
+    EXPECT_EQ(Activity(), 1);
     progress_.Tick();
-    EXPECT_EQ(progress_.ActivityCounter(), 0);
-    EXPECT_EQ(progress_.ActivityPosition(), 1);
-    EXPECT_EQ(progress_.GetCounters().bringToTop, bringsBefore + 1);
-    progress_.Tick();
-    EXPECT_EQ(progress_.ActivityPosition(), 2);
+    EXPECT_EQ(Activity(), 2);
 }
 
 TEST_F(ProgressDialogTest, SweepLeavesTheTickCounter) {
@@ -59,11 +61,14 @@ TEST_F(ProgressDialogTest, SweepLeavesTheTickCounter) {
     progress_.Tick();
     progress_.Tick();
     progress_.Sweep();
-    EXPECT_EQ(progress_.ActivityCounter(), 2);
+    EXPECT_EQ(Activity(), 1);  // eleven steps over ten: the bar passes its top and starts over
+    // Eight more ticks end the cycle the first two began; the ninth starts the bar over.
+    for (int tick = 0; tick < 9; ++tick) progress_.Tick();
+    EXPECT_EQ(Activity(), 1);
     progress_.FillActivity();
-    EXPECT_EQ(progress_.ActivityCounter(), 10);
+    EXPECT_EQ(Activity(), 10);
     progress_.Tick();
-    EXPECT_EQ(progress_.ActivityPosition(), 1);
+    EXPECT_EQ(Activity(), 1);
 }
 
 TEST_F(ProgressDialogTest, ClosedWindowStillOwnsMessages) {

@@ -1,7 +1,7 @@
 // The checks before the aggregation: the saved return's match, the sixth business category,
 // undetermined import tax.
 #include "app/SavedReturnCheck.h"
-#include "app/SelectedDataSet.h"
+#include "app/SelectedData.h"
 #include "app/TargetChecks.h"
 #include "conditions/MonthCondition.h"
 #include "core_api/ClMsgMgr.h"
@@ -9,8 +9,6 @@
 #include "tests/support/NoActivity.h"
 #include "tests/support/ScenarioBooks.h"
 #include "core_api/standin/StandIn.h"
-
-#include <cstring>
 
 namespace {
 
@@ -30,27 +28,26 @@ protected:
     void Load(const nlohmann::json& books) {
         LoadBooks(books);
         StartHost();
-        ReadSelectedDataSet(state_, dataSet_);
-        state_.savedReturnInfo = std::make_unique<SavedReturnArea>();
-        std::memset(state_.savedReturnInfo.get(), 0, sizeof(SavedReturnArea));
+        selected_ = ReadSelectedData();
+        savedReturn_ = SavedReturnArea{};
         BuildMonthCondition(context_.monthCondition, FiscalYear{4, 103}, 4, 3, 0);
     }
 
-    int Match(const nlohmann::json& books) {
+    bool Match(const nlohmann::json& books) {
         Load(books);
-        return LoadAndMatchSavedReturn(state_, dataSet_);
+        return LoadAndMatchSavedReturn(selected_, savedReturn_);
     }
 
     nlohmann::json books_ = ScenarioBooks();
-    RunState state_;
-    StDATAINFO dataSet_{};
+    SelectedData selected_;
+    SavedReturnArea savedReturn_{};
     NoActivity activity_;
     AggregationContext context_{activity_};
 };
 
 TEST_F(TargetChecksTest, SavedReturnOfThisDataSetAndItsSettingsIsUsable) {
     books_["dataSets"][0]["savedReturn"] = SavedReturn();
-    EXPECT_EQ(Match(books_), 1);
+    EXPECT_TRUE(Match(books_));
 }
 
 TEST_F(TargetChecksTest, SavedReturnDifferingInOneConditionIsNotUsable) {
@@ -62,7 +59,7 @@ TEST_F(TargetChecksTest, SavedReturnDifferingInOneConditionIsNotUsable) {
         saved[key] = value;
         books["dataSets"][0]["savedReturn"] = saved;
         StandIn::Reset();
-        EXPECT_EQ(Match(books), 0) << key << " " << value;
+        EXPECT_FALSE(Match(books)) << key << " " << value;
         HostSession::Stop();
     }
 }
@@ -72,11 +69,11 @@ TEST_F(TargetChecksTest, SimplifiedTaxationWantsASimplifiedReturn) {
     auto saved = SavedReturn();
     saved["kind"] = 2;
     books_["dataSets"][0]["savedReturn"] = saved;
-    EXPECT_EQ(Match(books_), 1);
+    EXPECT_TRUE(Match(books_));
 }
 
 TEST_F(TargetChecksTest, MissingSavedReturnIsRecordedAndNotUsable) {
-    EXPECT_EQ(Match(books_), 0);
+    EXPECT_FALSE(Match(books_));
     EXPECT_NE(ClMsgMgr::Inst()->GetLastErrorStatus(), 0);
     EXPECT_EQ(ClMsgMgr::Inst()->GetLastErrorLine(), 8505);
 }
@@ -108,7 +105,7 @@ TEST_F(TargetChecksTest, UndeterminedImportTaxOnEitherSide) {
             books["dataSets"][0]["journal"] = {line};
             StandIn::Reset();
             Load(books);
-            EXPECT_EQ(CheckUndeterminedImportTax(context_), 1) << category << (debit ? " debit" : " credit");
+            EXPECT_TRUE(HasUndeterminedImportTax(context_)) << category << (debit ? " debit" : " credit");
             HostSession::Stop();
         }
     }
@@ -117,14 +114,14 @@ TEST_F(TargetChecksTest, UndeterminedImportTaxOnEitherSide) {
 TEST_F(TargetChecksTest, NeighbouringCategoriesAreNotImportTax) {
     books_["dataSets"][0]["journal"] = {LineWith(20240501, 30, 0), LineWith(20240501, 38, 0)};
     Load(books_);
-    EXPECT_EQ(CheckUndeterminedImportTax(context_), 0);
+    EXPECT_FALSE(HasUndeterminedImportTax(context_));
 }
 
 TEST_F(TargetChecksTest, ImportTaxOutsideTheChosenMonthsDoesNotCount) {
     books_["dataSets"][0]["journal"] = {LineWith(20240501, 33, 0)};
     Load(books_);
     BuildMonthCondition(context_.monthCondition, FiscalYear{4, 103}, 6, 3, 0);
-    EXPECT_EQ(CheckUndeterminedImportTax(context_), 0);
+    EXPECT_FALSE(HasUndeterminedImportTax(context_));
 }
 
 }  // namespace

@@ -224,14 +224,20 @@ TEST_F(ConditionsDialogTest, BrowseWithoutABackslashSplitsAtTheColonAndCancelKee
     EXPECT_EQ(Events("focus").back()["control"], 1005);
 }
 
-TEST_F(ConditionsDialogTest, StoredConditionsKeepTheRememberedPathWhenNoneIsGiven) {
+// What Execute hands the run, and what a finished run remembers of it: a prescribed path is
+// not remembered, the one remembered before stays.
+TEST_F(ConditionsDialogTest, ChosenConditionsKeepTheRememberedPathForAPrescribedOne) {
     PutFile(kSettingsFile, "yamada/1/2:0/5/8/C:\\rem\\a.xml\n");
-    Run("");
-    EXPECT_EQ(dialog_->StoreSettings(6, 9, nullptr, AggregationMethod::SavedReturn), 1);
-    EXPECT_EQ(Settings(), "yamada/1/2:1/6/9/C:\\rem\\a.xml\n");
-    const std::string path = "C:\\new.xml";
-    EXPECT_EQ(dialog_->StoreSettings(4, 3, &path, AggregationMethod::JournalAggregation), 1);
-    EXPECT_EQ(Settings(), "yamada/1/2:0/4/3/C:\\new.xml\n");
+    Run("click 1031\ntext 1008 C:\\new.xml\nclick 1005\n");
+    const ChosenConditions chosen = dialog_->Chosen();
+    EXPECT_EQ(chosen.method, AggregationMethod::SavedReturn);
+    EXPECT_EQ(chosen.firstMonth * 100 + chosen.lastMonth, 709);
+    EXPECT_EQ(chosen.outputPath, "C:\\new.xml");
+    const SettingsFile file = SettingsFile::OfProgram("TxLinkAlto.env");
+    for (const bool prescribed : {true, false}) {
+        EXPECT_TRUE(file.Write(dialog_->m_settingsKey, chosen.ToRemember(prescribed)));
+        EXPECT_EQ(Settings(), prescribed ? "yamada/1/2:1/7/9/C:\\rem\\a.xml\n" : "yamada/1/2:1/7/9/C:\\new.xml\n");
+    }
 }
 
 }  // namespace

@@ -18,9 +18,7 @@ protected:
         HostFixture::SetUp();
         dialog_ = std::make_unique<ConditionsDialog>();
         ConditionsDialog& d = *dialog_;
-        d.m_userId = "yamada";
-        d.m_selectedFirst = 1;
-        d.m_selectedDataNo = 2;
+        d.m_settingsKey = {"yamada", 1, 2};
         d.m_settingsFileName = "TxLinkAlto.env";
         d.m_periodFirst = 20240401;
         d.m_periodLast = 20250331;
