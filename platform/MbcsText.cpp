@@ -80,6 +80,22 @@ std::string CutAt(std::string_view text, std::size_t maxBytes) {
     return std::string(text.substr(0, end));
 }
 
+std::string_view Trim(std::string_view text, std::string_view blanks) {
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::vector<std::string_view> ListEntries(std::string_view text, char separator) {
+    std::vector<std::string_view> entries;
+    for (;;) {
+        const std::size_t end = text.find(separator);
+        if (const std::string_view entry = Trim(text.substr(0, end)); !entry.empty()) entries.push_back(entry);
+        if (end == std::string_view::npos) return entries;
+        text.remove_prefix(end + 1);
+    }
+}
+
 std::size_t FindLineFeed(std::string_view text, std::size_t pos) {
     // Every trail byte is 0x40 or above, so a byte 0x0A is an LF wherever it stands.
     return text.find('\n', pos);

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace MbcsText {
 
@@ -33,6 +34,14 @@ bool EqualNoCase(std::string_view a, std::string_view b);
 // At most maxBytes bytes of text; a double-byte character that the cut would split is
 // dropped whole.
 std::string CutAt(std::string_view text, std::size_t maxBytes);
+// The text without the bytes of blanks at either end. Blanks are ASCII controls and the space,
+// below 0x40: never the trail byte of a double-byte character nor part of a UTF-8 one, so the
+// same trim serves CP932 and UTF-8 text.
+std::string_view Trim(std::string_view text, std::string_view blanks = " \t");
+// The trimmed entries of a list whose entries stand between separators (';', ','), empty ones
+// left out. The separator is an ASCII byte below 0x40, so a byte-wise split is sound for CP932
+// and UTF-8 text alike.
+std::vector<std::string_view> ListEntries(std::string_view text, char separator);
 // First LF from pos on; npos when none. An LF is never part of a double-byte character: a lead
 // byte just before it stands alone, and the line ends at the LF all the same.
 std::size_t FindLineFeed(std::string_view text, std::size_t pos = 0);

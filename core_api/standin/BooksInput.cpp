@@ -1,15 +1,27 @@
 #include "core_api/standin/BooksInput.h"
 
 #include "core_api/standin/BooksFile.h"
+#include "platform/WorldError.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace StandIn {
 
+namespace {
+
+[[noreturn]] void Unreadable(const std::string& name, int error) {
+    throw WorldError(name + ": the books file cannot be read: " + std::strerror(error));
+}
+
+}  // namespace
+
 BooksInput BooksInput::File(const std::string& path) {
     BooksInput input;
     input.name_ = path;
-    input.fd_ = OpenBooksFile(path, input.size_);
+    input.fd_ = OpenBooksFile(path);
+    if (input.fd_ < 0) Unreadable(path, errno);
+    if (const int error = RegularFileSize(input.fd_, input.size_)) Unreadable(path, error);  // the destructor closes it
     return input;
 }
 
@@ -43,7 +55,7 @@ void BooksInput::Read(std::uint64_t offset, std::size_t length, char* into) cons
         std::memcpy(into, text_.data() + offset, length);
         return;
     }
-    ReadBooksFile(fd_, name_, offset, length, into);
+    if (!ReadBooksFile(fd_, offset, length, into)) Unreadable(name_, errno);
 }
 
 }  // namespace StandIn

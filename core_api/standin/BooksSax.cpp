@@ -78,36 +78,31 @@ bool BooksSax::binary(Json::binary_t&) {
     return true;
 }
 
-bool BooksSax::start_object(std::size_t) {
-    Json& object = NewValue(Json::object());
-    containers_.push_back(&object);
-    frames_.push_back({false, std::string(), -1});
+bool BooksSax::Open(Json&& emptyContainer) {
+    const bool isArray = emptyContainer.is_array();
+    containers_.push_back(&NewValue(std::move(emptyContainer)));
+    frames_.push_back({isArray, std::string(), -1});
     return true;
 }
+
+bool BooksSax::Close() {
+    containers_.pop_back();
+    frames_.pop_back();
+    return true;
+}
+
+bool BooksSax::start_object(std::size_t) { return Open(Json::object()); }
 
 bool BooksSax::key(std::string& key) {
     frames_.back().key = key;
     return true;
 }
 
-bool BooksSax::end_object() {
-    containers_.pop_back();
-    frames_.pop_back();
-    return true;
-}
+bool BooksSax::end_object() { return Close(); }
 
-bool BooksSax::start_array(std::size_t) {
-    Json& array = NewValue(Json::array());
-    containers_.push_back(&array);
-    frames_.push_back({true, std::string(), -1});
-    return true;
-}
+bool BooksSax::start_array(std::size_t) { return Open(Json::array()); }
 
-bool BooksSax::end_array() {
-    containers_.pop_back();
-    frames_.pop_back();
-    return true;
-}
+bool BooksSax::end_array() { return Close(); }
 
 // The position and the library's message name the file's byte, line and column: the head
 // keeps the file's line breaks, and its positions map back past each journal.

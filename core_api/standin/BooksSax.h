@@ -42,6 +42,9 @@ private:
     };
 
     Json& NewValue(Json&& value);
+    // An object or an array begins (its values go into it) or ends.
+    bool Open(Json&& emptyContainer);
+    bool Close();
     std::string PathText() const;
 
     const SplitBooks& split_;

@@ -4,34 +4,42 @@
 #include "core_api/ClLinkMgr.h"
 #include "core_api/standin/World.h"
 
+namespace {
+
+// The one object of a class that a manager hands out, the call logged.
+template <class Object>
+Object* Logged(Object& object, const char* call) {
+    StandIn::World::Get().Log(call);
+    return &object;
+}
+
+// Both managers hand out the same set objects.
+ClSetBase* LoggedSetObject(const char* call, int number) {
+    StandIn::World& world = StandIn::World::Get();
+    world.Log(call);
+    return world.SetObject(number);
+}
+
+}  // namespace
+
 ClDataMgr* ClDataMgr::Inst() {
     static ClDataMgr manager;
     return &manager;
 }
 
-ClSetBase* ClDataMgr::GetSetObject(int number, int) {
-    StandIn::World& world = StandIn::World::Get();
-    world.Log("ClDataMgr::GetSetObject");
-    return world.SetObject(number);
-}
+ClSetBase* ClDataMgr::GetSetObject(int number, int) { return LoggedSetObject("ClDataMgr::GetSetObject", number); }
 
 ClSetMgr* ClDataMgr::GetSetMgr() {
     static ClSetMgr setMgr;
-    StandIn::World::Get().Log("ClDataMgr::GetSetMgr");
-    return &setMgr;
+    return Logged(setMgr, "ClDataMgr::GetSetMgr");
 }
 
 ClSysUser* ClDataMgr::GetSysUserObject() {
     static ClSysUser user;
-    StandIn::World::Get().Log("ClDataMgr::GetSysUserObject");
-    return &user;
+    return Logged(user, "ClDataMgr::GetSysUserObject");
 }
 
-ClSetBase* ClSetMgr::GetSetObject(int number, int) {
-    StandIn::World& world = StandIn::World::Get();
-    world.Log("ClSetMgr::GetSetObject");
-    return world.SetObject(number);
-}
+ClSetBase* ClSetMgr::GetSetObject(int number, int) { return LoggedSetObject("ClSetMgr::GetSetObject", number); }
 
 ClLinkMgr* ClLinkMgr::Inst() {
     static ClLinkMgr manager;
@@ -40,8 +48,7 @@ ClLinkMgr* ClLinkMgr::Inst() {
 
 ClOptLink* ClLinkMgr::GetOptLink() {
     static ClOptLink optLink;
-    StandIn::World::Get().Log("ClLinkMgr::GetOptLink");
-    return &optLink;
+    return Logged(optLink, "ClLinkMgr::GetOptLink");
 }
 
 ClFileMgr* ClFileMgr::Inst() {

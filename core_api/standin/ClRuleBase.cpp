@@ -31,6 +31,12 @@ const StandInRuleNames& NamesOf(const char* className) {
 
 }  // namespace
 
+std::int32_t StandInRuleState::MoveCall(const char* call, const void* record) const {
+    if (auto fault = StandIn::World::Get().Fault(call)) return *fault;
+    if (!ready) return StandIn::kNotReady;
+    return record == nullptr ? StandIn::kBadArgument : 0;
+}
+
 ClRuleBase::ClRuleBase(const char* className) : state_(std::make_unique<StandInRuleState>()) {
     state_->names = &NamesOf(className);
     StandIn::World::Get().Log(state_->names->constructor);

@@ -35,9 +35,7 @@ std::int32_t ClRuleGenkashokyaku::GetCount(std::int32_t& count) {
 std::int32_t ClRuleGenkashokyaku::Move(std::int32_t position, StKOTEISHISANINFO* asset, StKOTEINENINFO* yearly,
                                        StKOTEITSUKIINFO* monthly) {
     StandIn::World& world = StandIn::World::Get();
-    if (auto fault = world.Fault("ClRuleGenkashokyaku::Move")) return *fault;
-    if (!state_->ready) return StandIn::kNotReady;
-    if (asset == nullptr) return StandIn::kBadArgument;
+    if (std::int32_t status = state_->MoveCall("ClRuleGenkashokyaku::Move", asset)) return status;
     if (position < 0 || static_cast<std::size_t>(position) >= state_->matches.size()) return CoreStatus::EndOfRecords;
     const StandIn::BookAsset& book = world.DataSet(state_->dataSet)->assets[state_->matches[position]];
     std::memset(asset, 0, sizeof *asset);

@@ -45,9 +45,7 @@ std::int32_t ClRuleKamoku::SetMovePos(std::int32_t position) {
 
 std::int32_t ClRuleKamoku::MoveNext(StKAMOKUSUMINFO* info) {
     StandIn::World& world = StandIn::World::Get();
-    if (auto fault = world.Fault("ClRuleKamoku::MoveNext")) return *fault;
-    if (!state_->ready) return StandIn::kNotReady;
-    if (info == nullptr) return StandIn::kBadArgument;
+    if (std::int32_t status = state_->MoveCall("ClRuleKamoku::MoveNext", info)) return status;
     const StandIn::BookDataSet& dataSet = *world.DataSet(state_->dataSet);
     if (state_->position >= dataSet.accounts.size()) return CoreStatus::EndOfRecords;
     std::size_t index = state_->position++;

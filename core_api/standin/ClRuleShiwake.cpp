@@ -79,9 +79,7 @@ std::int32_t ClRuleShiwake::MoveReady(const StFINDINFO* condition, const StORDER
 
 std::int32_t ClRuleShiwake::MoveNext(StSWKTINFO* line) {
     StandIn::World& world = StandIn::World::Get();
-    if (auto fault = world.Fault("ClRuleShiwake::MoveNext")) return *fault;
-    if (!state_->ready) return StandIn::kNotReady;
-    if (line == nullptr) return StandIn::kBadArgument;
+    if (std::int32_t status = state_->MoveCall("ClRuleShiwake::MoveNext", line)) return status;
     const std::vector<BookLine>& journal = world.DataSet(state_->dataSet)->journal;
     while (state_->position < journal.size()) {
         std::size_t index = state_->position++;

@@ -27,9 +27,9 @@ std::int32_t ClSetBase::GetCursor(CursorHandle& cursor) {
 
 std::int32_t ClSetBase::ReadyCursor(CursorHandle cursor) {
     StandIn::World& world = StandIn::World::Get();
-    if (auto fault = world.Fault(world.StateOf(this).names->readyCursor)) return *fault;
-    std::size_t* position = world.CursorPosition(this, cursor);
-    if (position == nullptr) return StandIn::kBadCursor;
+    std::size_t* position = nullptr;
+    if (std::int32_t status = world.CursorCall(world.StateOf(this).names->readyCursor, this, cursor, position))
+        return status;
     *position = 0;
     return 0;
 }

@@ -30,9 +30,8 @@ std::int32_t ClSetBumon::GetBmnCount(std::int32_t& count, std::int16_t) {
 
 std::int32_t ClSetBumon::Walk(StBUMONINFO* info, CursorHandle cursor) {
     StandIn::World& world = StandIn::World::Get();
-    if (auto fault = world.Fault("ClSetBumon::Walk")) return *fault;
-    std::size_t* position = world.CursorPosition(this, cursor);
-    if (position == nullptr) return StandIn::kBadCursor;
+    std::size_t* position = nullptr;
+    if (std::int32_t status = world.CursorCall("ClSetBumon::Walk", this, cursor, position)) return status;
     if (info == nullptr) return StandIn::kBadArgument;
     const StandIn::BookDataSet* dataSet = world.DataSet(world.DataSetOf(this));
     if (dataSet == nullptr) return StandIn::kNoRecord;

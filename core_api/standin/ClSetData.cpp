@@ -16,18 +16,16 @@ std::int32_t ClSetData::GetDatCursor(CursorHandle& cursor) {
 
 std::int32_t ClSetData::ReadyDat(CursorHandle cursor, int) {
     StandIn::World& world = StandIn::World::Get();
-    if (auto fault = world.Fault("ClSetData::ReadyDat")) return *fault;
-    std::size_t* position = world.CursorPosition(this, cursor);
-    if (position == nullptr) return StandIn::kBadCursor;
+    std::size_t* position = nullptr;
+    if (std::int32_t status = world.CursorCall("ClSetData::ReadyDat", this, cursor, position)) return status;
     *position = 0;
     return 0;
 }
 
 std::int32_t ClSetData::WalkDat(StDATAINFO* info, CursorHandle cursor) {
     StandIn::World& world = StandIn::World::Get();
-    if (auto fault = world.Fault("ClSetData::WalkDat")) return *fault;
-    std::size_t* position = world.CursorPosition(this, cursor);
-    if (position == nullptr) return StandIn::kBadCursor;
+    std::size_t* position = nullptr;
+    if (std::int32_t status = world.CursorCall("ClSetData::WalkDat", this, cursor, position)) return status;
     if (info == nullptr) return StandIn::kBadArgument;
     const auto& dataSets = world.BooksData().dataSets;
     if (*position >= dataSets.size()) return CoreStatus::EndOfRecords;

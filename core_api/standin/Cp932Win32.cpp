@@ -1,13 +1,7 @@
 // The books' UTF-8 to CP932 through Windows' converters (the win32 build has no iconv).
 #include "core_api/standin/Cp932.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/WinTypes.h"  // windows.h, included as the whole program includes it
 
 namespace StandIn {
 

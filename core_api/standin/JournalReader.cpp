@@ -1,6 +1,7 @@
 #include "core_api/standin/JournalReader.h"
 
 #include "core_api/standin/BooksValues.h"
+#include "platform/MbcsText.h"
 
 #include <simdjson.h>
 
@@ -52,11 +53,6 @@ std::string OneLine(std::string_view text) {
     return line;
 }
 
-std::string_view Trimmed(std::string_view token) {
-    while (!token.empty() && (token.back() == ' ' || token.back() == '\t' || token.back() == '\n' || token.back() == '\r'))
-        token.remove_suffix(1);
-    return token;
-}
 
 // A number literal that the JSON grammar allows: digits with an optional minus, fraction and exponent.
 bool IsJsonNumber(std::string_view text) {
@@ -177,7 +173,7 @@ struct JournalReader::Parser {
     // Integers as integers; a fraction, an exponent or an integer beyond 64 bits as its literal.
     Scalar NumberOf(od::value& value, const std::string_view* key, const std::string_view* sideKey) {
         Scalar scalar;
-        std::string_view token = Trimmed(value.raw_json_token());
+        std::string_view token = MbcsText::Trim(value.raw_json_token(), " \t\n\r");
         if (!IsJsonNumber(token)) NotJson(simdjson::NUMBER_ERROR, Location(value, buffer.data()), key, sideKey);
         bool integral = true;
         for (char c : token) integral = integral && c != '.' && c != 'e' && c != 'E';

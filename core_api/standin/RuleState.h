@@ -28,4 +28,8 @@ struct StandInRuleState {
     // Fixed assets: positions of the assets that satisfy the condition.
     std::vector<std::size_t> matches;
     std::int32_t substituteRate = 0;
+
+    // A move call: the call logged, then the status of an injected fault, kNotReady before
+    // MoveReady or kBadArgument without a record to fill; 0 when the move may go on.
+    std::int32_t MoveCall(const char* call, const void* record) const;
 };

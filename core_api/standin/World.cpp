@@ -9,6 +9,7 @@
 #include "core_api/standin/BooksLoader.h"
 #include "core_api/standin/EmbeddedBooks.h"
 #include "core_api/standin/StandIn.h"
+#include "platform/WorldError.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -41,12 +42,35 @@ constexpr SetCallNames kSetCallNames[] = {
      "ClSetData::ReleaseCursor"},
 };
 
+// The index of the data set whose number the user has selected; -1 when none has it.
+int SelectedIndex(const Books& books) {
+    for (std::size_t i = 0; i < books.dataSets.size(); ++i)
+        if (books.dataSets[i].info.dataNo == books.selection[1]) return static_cast<int>(i);
+    return -1;
+}
+
 // Books from a file keep their journals there until a core call needs them, so that the
 // conditions dialog appears without waiting for a large journal.
-BooksHead LoadStartUpBooks() {
+BooksHead ReadStartUpBooks(std::string& name) {
     const char* path = std::getenv("TXLINK_BOOKS");
-    if (path != nullptr && *path != '\0') return ReadBooksHeadFile(path);
-    return BooksHead{ReadBooksText(EmbeddedBooks(), "built-in sample books"), nullptr};
+    if (path != nullptr && *path != '\0') {
+        name = path;
+        return ReadBooksHeadFile(path);
+    }
+    name = "built-in sample books";
+    return BooksHead{ReadBooksText(EmbeddedBooks(), name), nullptr};
+}
+
+// A program runs on the data set the user has selected: books without it cannot serve a run.
+BooksHead LoadStartUpBooks() {
+    std::string name;
+    BooksHead head = ReadStartUpBooks(name);
+    const std::int32_t dataNo = head.books.selection[1];
+    if (SelectedIndex(head.books) < 0)
+        throw WorldError(name + ": selection: no data set has the selected number " + std::to_string(dataNo) +
+                         " (selection [" + std::to_string(head.books.selection[0]) + ", " + std::to_string(dataNo) +
+                         "])");
+    return head;
 }
 
 }  // namespace
@@ -80,9 +104,7 @@ void World::Install(Books&& books) {
     pendingJournals_.reset();
     loaded_ = true;
     faultCalls_.assign(books_.faults.size(), 0);
-    selected_ = -1;
-    for (std::size_t i = 0; i < books_.dataSets.size() && selected_ < 0; ++i)
-        if (books_.dataSets[i].info.dataNo == books_.selection[1]) selected_ = static_cast<int>(i);
+    selected_ = SelectedIndex(books_);
     sets_.clear();
     for (const SetCallNames& names : kSetCallNames) sets_.push_back({&names, -1, {}});
 }
@@ -175,6 +197,13 @@ std::size_t* World::CursorPosition(const ClSetBase* object, std::int32_t handle)
     auto& cursors = StateOf(object).cursors;
     auto it = cursors.find(handle);
     return it == cursors.end() ? nullptr : &it->second;
+}
+
+std::int32_t World::CursorCall(const char* call, const ClSetBase* object, std::int32_t handle,
+                               std::size_t*& position) {
+    if (auto fault = Fault(call)) return *fault;
+    position = CursorPosition(object, handle);
+    return position == nullptr ? kBadCursor : 0;
 }
 
 bool World::ReleaseCursor(const ClSetBase* object, std::int32_t handle) {

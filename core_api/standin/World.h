@@ -81,6 +81,9 @@ public:
     // out (nullptr for others); forgetting one (false when unknown).
     std::int32_t NewCursor(const ClSetBase* object);
     std::size_t* CursorPosition(const ClSetBase* object, std::int32_t handle);
+    // A set object's call on one of its cursors: the call logged, then the status of an
+    // injected fault or kBadCursor for a handle not handed out; 0 with the cursor's position.
+    std::int32_t CursorCall(const char* call, const ClSetBase* object, std::int32_t handle, std::size_t*& position);
     bool ReleaseCursor(const ClSetBase* object, std::int32_t handle);
 
     ErrorRecord& LastError() { return lastError_; }

@@ -23,12 +23,6 @@ constexpr std::pair<std::string_view, UINT> kTypes[] = {
     throw WorldError("TXLINK_DRIVES entry '" + std::string(entry) + "': " + problem);
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
 std::string ParseRoot(std::string_view root, std::string_view entry) {
     if (root.size() == 2 && root[1] == ':' && std::isalpha(static_cast<unsigned char>(root[0])))
         return {static_cast<char>(std::toupper(static_cast<unsigned char>(root[0]))), ':'};
@@ -73,27 +67,22 @@ std::string MatchName(const std::string& dir, const std::string& name) {
 
 DriveTable DriveTable::Parse(std::string_view text) {
     DriveTable table;
-    while (!text.empty()) {
-        const std::size_t end = text.find(';');
-        const std::string_view entry = Trim(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (entry.empty()) continue;
-
+    for (const std::string_view entry : MbcsText::ListEntries(text, ';')) {
         const std::size_t equals = entry.find('=');
         if (equals == std::string_view::npos) Malformed(entry, "expected DRIVE=HOSTDIR[,TYPE]");
-        std::string_view dir = Trim(entry.substr(equals + 1));
+        std::string_view dir = MbcsText::Trim(entry.substr(equals + 1));
         UINT type = DRIVE_FIXED;
         if (const std::size_t comma = dir.rfind(','); comma != std::string_view::npos) {
-            const std::string_view name = Trim(dir.substr(comma + 1));
+            const std::string_view name = MbcsText::Trim(dir.substr(comma + 1));
             const auto known = std::find_if(std::begin(kTypes), std::end(kTypes),
                                             [&](const auto& t) { return t.first == name; });
             if (known == std::end(kTypes))
                 Malformed(entry, "unknown drive type '" + std::string(name) +
                                      "' (fixed, removable, remote, cdrom, ramdisk, unknown)");
             type = known->second;
-            dir = Trim(dir.substr(0, comma));
+            dir = MbcsText::Trim(dir.substr(0, comma));
         }
-        const std::string root = ParseRoot(Trim(entry.substr(0, equals)), entry);
+        const std::string root = ParseRoot(MbcsText::Trim(entry.substr(0, equals)), entry);
         if (table.Find(root)) Malformed(entry, "the drive is mapped twice");
         table.Add({root, NormalHostDir(dir, entry), type});
     }
@@ -101,13 +90,18 @@ DriveTable DriveTable::Parse(std::string_view text) {
     return table;
 }
 
+std::optional<std::string> DriveTable::DefaultDriveC() {
+    const char* home = std::getenv("HOME");
+    if (!home || *home != '/') return std::nullopt;
+    return NormalHostDir(std::string(home) + "/.txlink/drive_c", "C:");
+}
+
 DriveTable DriveTable::Default() {
     DriveTable table;
-    if (const char* home = std::getenv("HOME"); home && *home == '/') {
-        const std::string driveC = NormalHostDir(std::string(home) + "/.txlink/drive_c", "C:");
+    if (const std::optional<std::string> driveC = DefaultDriveC()) {
         std::error_code ignored;
-        std::filesystem::create_directories(driveC, ignored);
-        table.Add({"C:", driveC, DRIVE_FIXED});
+        std::filesystem::create_directories(*driveC, ignored);
+        table.Add({"C:", *driveC, DRIVE_FIXED});
     }
     table.Add({"Z:", "/", DRIVE_FIXED});
     return table;

@@ -23,6 +23,8 @@ public:
     static DriveTable Parse(std::string_view text);
     // C:=$HOME/.txlink/drive_c (created when missing) and Z:=/.
     static DriveTable Default();
+    // The host folder of drive C: in the default table; nullopt without an absolute HOME.
+    static std::optional<std::string> DefaultDriveC();
 
     const DriveEntry* Find(std::string_view root) const;
     // The host path of a Windows path: each name matched case-insensitively against what the

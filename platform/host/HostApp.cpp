@@ -1,9 +1,14 @@
 // The application object and the process entry of the host backend.
 #include "platform/CWinApp.h"
+#include "platform/host/DriveTable.h"
 #include "platform/host/HostSession.h"
 #include "platform/host/HostWorld.h"
 #include "platform/script/ApplicationRun.h"
 #include "platform/script/TextCodec.h"
+
+#include <unistd.h>
+
+#include <iostream>
 
 namespace {
 
@@ -12,6 +17,14 @@ namespace {
 std::string CommandLine(int argc, char** argv) {
     const std::string line = JoinArguments(argc, argv);
     return TextCodec::ToCp932(line).value_or(line);
+}
+
+// A person who has not set TXLINK_DRIVES learns where the files written to C: go.
+void TellDefaultDriveC() {
+    if (const std::optional<std::string> driveC = DriveTable::DefaultDriveC())
+        std::cerr << "txlink: TXLINK_DRIVES is not set: drive C: is " << *driveC << "\n";
+    else
+        std::cerr << "txlink: TXLINK_DRIVES is not set and HOME is no absolute path: there is no drive C:\n";
 }
 
 }  // namespace
@@ -27,8 +40,10 @@ int AfxWinMain(int argc, char** argv) {
     config.scriptPath = Environment("TXLINK_UI");
     config.scriptFromStdin = config.scriptPath.empty();
     if (const std::string drives = Environment("TXLINK_DRIVES"); !drives.empty()) config.drives = drives;
+    else TellDefaultDriveC();
     config.faults = Environment("TXLINK_FAULTS");
     config.transcriptPath = Environment("TXLINK_TRANSCRIPT");
     config.echo = true;
+    config.echoOnTerminal = ::isatty(STDERR_FILENO) == 1;
     return HostSession::Run(config, CommandLine(argc, argv));
 }

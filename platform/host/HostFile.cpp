@@ -63,16 +63,12 @@ BOOL CFile::Open(const std::string& path, UINT flags) {
 BOOL CFile::Write(const void* data, UINT count) {
     HostFile* file = Of(handle_);
     if (!file || !file->writable) return FALSE;
-    if (count == 0) return TRUE;
     HostWorld& world = World();
-    if (world.faults.writeFailAfter && world.bytesWritten + count > *world.faults.writeFailAfter) return FALSE;
-    const ssize_t written = ::write(file->fd, data, count);
-    if (written != static_cast<ssize_t>(count)) {
-        if (written > 0) TakeBack(file->fd, written);
-        return FALSE;
-    }
-    world.bytesWritten += count;
-    return TRUE;
+    return CountedWrite(world.faults, world.bytesWritten, count, [&] {
+        const ssize_t written = ::write(file->fd, data, count);
+        if (written > 0 && written != static_cast<ssize_t>(count)) TakeBack(file->fd, written);
+        return written == static_cast<ssize_t>(count);
+    });
 }
 
 UINT CFile::Read(void* buffer, UINT count) {

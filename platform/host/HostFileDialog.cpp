@@ -38,7 +38,7 @@ INT_PTR CFileDialog::DoModal() {
     world.ReportFocus();
 
     WaitingFor waiting("save-file dialog [" + OneLine(event.title) + "] folder " + OneLine(event.folder) + ", file " +
-              OneLine(event.file) + "\n(save PATH | save-cancel)");
+              OneLine(event.file) + "\ntype: save PATH | save-cancel");
 
     for (;;) {
         const ScriptAction* next = world.script.Peek();

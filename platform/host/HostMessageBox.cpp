@@ -27,7 +27,8 @@ int MessageBox(HWND owner, const std::string& text, const std::string& caption, 
     const bool question = (type & MB_TYPEMASK) == MB_YESNO;
     const std::string buttons = question ? "yes/no" : "ok";
     world.ReportFocus();
-    WaitingFor waiting("message box [" + OneLine(caption) + "] " + OneLine(text) + "\n(answer " + buttons + ")");
+    WaitingFor waiting("message box [" + OneLine(caption) + "] " + OneLine(text) + "\ntype: " +
+                       (question ? "answer yes | answer no" : "answer ok"));
 
     int answer = IDOK;
     const ScriptAction* next = world.script.Peek();

@@ -22,7 +22,8 @@ const char* KindName(ControlKind kind) {
 
 }  // namespace
 
-void ShowPrompt(const HostWorld& world) {
+void ShowPrompt(HostWorld& world) {
+    world.transcript.EchoInterrupted();
     std::cerr << "\n";
     if (!world.waiting.empty()) {
         std::cerr << world.waiting << "\n";
@@ -36,7 +37,7 @@ void ShowPrompt(const HostWorld& world) {
             if (world.windows.focus == control->hwnd) std::cerr << " <focus>";
             std::cerr << "\n";
         }
-        std::cerr << "(text ID TEXT | click ID | key [shift+|ctrl+|alt+]Enter|F12|Esc [ID])\n";
+        std::cerr << "type: text ID TEXT | click ID | key [shift+|ctrl+|alt+]Enter|F12|Esc [ID]\n";
     }
     std::cerr << "> " << std::flush;
 }

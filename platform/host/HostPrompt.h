@@ -4,4 +4,4 @@
 
 struct HostWorld;
 
-void ShowPrompt(const HostWorld& world);
+void ShowPrompt(HostWorld& world);

@@ -8,8 +8,10 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
-#include <fstream>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 namespace {
@@ -27,9 +29,15 @@ std::string WorkingFolder() {
 }
 
 std::string ReadScript(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw WorldError("cannot read the UI script " + path);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::string text;
+    char buffer[4096];
+    std::size_t got = 0;
+    while (file && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+    const int error = !file || std::ferror(file) ? errno : 0;
+    if (file) std::fclose(file);
+    if (error) throw WorldError("cannot read the UI script " + path + ": " + std::strerror(error));
+    return text;
 }
 
 UiScript StdinScript() {
@@ -64,7 +72,7 @@ void Start(const HostConfig& config) {
     HostWorld& world = World();
     Reset(world);
     world.started = true;
-    world.transcript.Open(config.transcriptPath, config.echo);
+    world.transcript.Open(config.transcriptPath, config.echo, config.echoOnTerminal);
     world.faults = Faults::Parse(config.faults);
     world.drives = config.drives ? DriveTable::Parse(*config.drives) : DriveTable::Default();
     if (config.scriptFromStdin) world.script = StdinScript();

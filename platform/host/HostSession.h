@@ -29,6 +29,7 @@ struct HostConfig {
     std::string faults;                 // as TXLINK_FAULTS
     std::string transcriptPath;         // host path of a transcript file; empty: none
     bool echo = false;                  // echo every event to stderr
+    bool echoOnTerminal = false;        // stderr is a terminal: progress captions update one line
     std::string modulePath;             // host path of the program file; empty: this process's
     std::string currentDirectory;       // Windows path; empty: the process's working folder
 };

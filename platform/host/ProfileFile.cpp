@@ -8,11 +8,8 @@
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
-    return text;
-}
+// Blanks around names and values, and the CR of a CRLF line.
+std::string_view TrimBlanks(std::string_view text) { return MbcsText::Trim(text, " \t\r"); }
 
 // A value in matching double or single quotes loses them.
 std::string_view Unquote(std::string_view value) {

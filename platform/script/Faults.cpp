@@ -12,12 +12,6 @@ namespace {
     throw WorldError("TXLINK_FAULTS entry '" + std::string(entry) + "': " + problem);
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
 std::string Name(std::string_view value, std::string_view entry) {
     std::optional<std::string> name = TextCodec::ToCp932(value);
     if (!name || name->empty()) Malformed(entry, "needs a name");
@@ -39,12 +33,7 @@ bool Named(const std::vector<std::string>& names, std::string_view name) {
 
 Faults Faults::Parse(std::string_view text) {
     Faults faults;
-    while (!text.empty()) {
-        const std::size_t end = text.find(',');
-        const std::string_view entry = Trim(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (entry.empty()) continue;
-
+    for (const std::string_view entry : MbcsText::ListEntries(text, ',')) {
         const std::size_t equals = entry.find('=');
         const std::string_view key = entry.substr(0, equals);
         const std::string_view value = equals == std::string_view::npos ? std::string_view{} : entry.substr(equals + 1);

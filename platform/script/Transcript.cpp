@@ -78,10 +78,12 @@ std::vector<std::string> SaveDialogFlagNames(DWORD flags) {
 
 Transcript::~Transcript() { Close(); }
 
-void Transcript::Open(const std::string& hostPath, bool echo) {
+void Transcript::Open(const std::string& hostPath, bool echo, bool echoOnTerminal) {
     Close();
     lines_.clear();
     echo_ = echo;
+    echoOnTerminal_ = echoOnTerminal;
+    inPlaceCaptionOf_.reset();
     if (hostPath.empty()) return;
     file_ = std::fopen(hostPath.c_str(), "wb");
     if (!file_) throw WorldError("cannot write the transcript " + hostPath + ": " + std::strerror(errno));
@@ -93,7 +95,7 @@ void Transcript::Close() {
 }
 
 template <class JsonObject>
-void Transcript::Write(const JsonObject& event, const std::string& echo) {
+void Transcript::Write(const JsonObject& event, const std::string& echo, std::optional<int> captionOf) {
     std::string line = event.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     if (file_) {
         std::fwrite(line.data(), 1, line.size(), file_);
@@ -101,7 +103,16 @@ void Transcript::Write(const JsonObject& event, const std::string& echo) {
         std::fflush(file_);
     }
     lines_.push_back(std::move(line));
-    if (echo_) std::cerr << "| " << echo << "\n";
+    Echo(echo, captionOf);
+}
+
+void Transcript::Echo(const std::string& text, std::optional<int> captionOf) {
+    if (!echo_) return;
+    const bool sameWindow = echoOnTerminal_ && captionOf && inPlaceCaptionOf_ == captionOf;
+    // Up one line, back to its start; the rest of the longer old text is erased.
+    if (sameWindow) std::cerr << "\x1b[A\r| " << text << "\x1b[K\n" << std::flush;
+    else std::cerr << "| " << text << "\n";
+    inPlaceCaptionOf_ = echoOnTerminal_ ? captionOf : std::nullopt;
 }
 
 void Transcript::DialogOpened(int id, const std::vector<ControlState>& controls) {
@@ -139,7 +150,7 @@ void Transcript::Focus(int id, int control, bool selectAll) {
 
 void Transcript::Caption(int id, const std::string& text) {
     Write(Json{{"event", "caption"}, {"id", id}, {"text", Utf8(text)}},
-          "caption " + std::to_string(id) + ": " + Short(text));
+          "caption " + std::to_string(id) + ": " + Short(text), id);
 }
 
 void Transcript::ToolTip(int id, int control, const std::string& text) {

@@ -35,8 +35,10 @@ public:
     Transcript& operator=(const Transcript&) = delete;
     ~Transcript();
 
-    // Starts a new transcript, also written to the file at hostPath when it is not empty.
-    void Open(const std::string& hostPath, bool echo);
+    // Starts a new transcript, also written to the file at hostPath when it is not empty. On a
+    // terminal (echoOnTerminal), a run of captions of one window updates one line in place, so
+    // that a progress window's percentages do not flood it.
+    void Open(const std::string& hostPath, bool echo, bool echoOnTerminal = false);
     void Close();
     // The lines written since Open (they stay readable after Close).
     const std::vector<std::string>& Lines() const { return lines_; }
@@ -55,13 +57,18 @@ public:
     void Parent(const char* action, std::uintptr_t window);
     void ParentPost(std::uintptr_t window, UINT message, WPARAM wParam, LPARAM lParam);
     void Exit(int code);
+    // Something else was written to stderr: the next caption starts a line of its own.
+    void EchoInterrupted() { inPlaceCaptionOf_.reset(); }
 
 private:
     template <class Json>
-    void Write(const Json& event, const std::string& echo);
+    void Write(const Json& event, const std::string& echo, std::optional<int> captionOf = std::nullopt);
+    void Echo(const std::string& text, std::optional<int> captionOf);
 
     std::FILE* file_ = nullptr;
     bool echo_ = false;
+    bool echoOnTerminal_ = false;
+    std::optional<int> inPlaceCaptionOf_;  // the window whose caption the last echo line shows
     std::vector<std::string> lines_;
 };
 

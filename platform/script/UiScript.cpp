@@ -1,5 +1,6 @@
 #include "platform/script/UiScript.h"
 
+#include "platform/MbcsText.h"
 #include "platform/WinTypes.h"
 #include "platform/WorldError.h"
 #include "platform/script/TextCodec.h"
@@ -11,12 +12,6 @@
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
-
-std::string_view Trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
@@ -101,7 +96,7 @@ std::optional<ScriptAction> UiScript::ParseLine(std::string_view line, int numbe
 
     const auto [word, rest] = SplitWord(content);
     const std::string command = Lower(word);
-    const std::string_view args = Trim(rest);
+    const std::string_view args = MbcsText::Trim(rest);
     ScriptAction action;
     action.line = number;
     if (command == "text") {
@@ -117,7 +112,7 @@ std::optional<ScriptAction> UiScript::ParseLine(std::string_view line, int numbe
         const auto [key, control] = SplitWord(args);
         if (key.empty()) Malformed(number, "key needs a key name");
         ParseKey(key, action);
-        if (!Trim(control).empty()) action.control = ParseControlId(Trim(control), number);
+        if (!MbcsText::Trim(control).empty()) action.control = ParseControlId(MbcsText::Trim(control), number);
     } else if (command == "answer") {
         action.kind = ScriptAction::Kind::Answer;
         action.answer = Lower(args);
@@ -186,7 +181,7 @@ int UiScript::UnusedLineCount() {
     if (reader_) return 0;
     int unused = pending_ ? 1 : 0;
     for (std::size_t at = nextLine_; at < lines_.size(); ++at) {
-        const std::string_view content = Trim(lines_[at]);
+        const std::string_view content = MbcsText::Trim(lines_[at]);
         if (!content.empty() && content != "\r" && content.front() != '#') ++unused;
     }
     return unused;

@@ -61,16 +61,13 @@ BOOL CFile::Open(const std::string& path, UINT flags) {
 BOOL CFile::Write(const void* data, UINT count) {
     Win32File* file = Of(handle_);
     if (!file || !file->writable) return FALSE;
-    if (count == 0) return TRUE;
     Win32World& world = World();
-    if (world.faults.writeFailAfter && world.bytesWritten + count > *world.faults.writeFailAfter) return FALSE;
-    DWORD written = 0;
-    if (!::WriteFile(file->handle, data, count, &written, nullptr) || written != count) {
-        if (written > 0) TakeBack(file->handle, written);
-        return FALSE;
-    }
-    world.bytesWritten += count;
-    return TRUE;
+    return CountedWrite(world.faults, world.bytesWritten, count, [&] {
+        DWORD written = 0;
+        const bool whole = ::WriteFile(file->handle, data, count, &written, nullptr) && written == count;
+        if (!whole && written > 0) TakeBack(file->handle, written);
+        return whole;
+    });
 }
 
 UINT CFile::Read(void* buffer, UINT count) {

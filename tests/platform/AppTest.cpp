@@ -79,6 +79,28 @@ TEST(Application, AfxWinMainReadsTheEnvironment) {
     EXPECT_EQ(AfxWinMain(1, argv), 3);
     ::setenv("TXLINK_DRIVES", ("C:=" + root.Host()).c_str(), 1);
     ::setenv("TXLINK_UI", root.Host("missing.txt").c_str(), 1);
+    ::testing::internal::CaptureStderr();
     EXPECT_EQ(AfxWinMain(1, argv), 3);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "txlink: cannot read the UI script " + root.Host("missing.txt") + ": No such file or directory\n| exit 3\n");
     for (const char* name : {"TXLINK_UI", "TXLINK_TRANSCRIPT", "TXLINK_DRIVES", "TXLINK_FAULTS"}) ::unsetenv(name);
+}
+
+// Without TXLINK_DRIVES the program says once where drive C: is, before the run.
+TEST(Application, AfxWinMainTellsWhereTheDefaultDriveCIs) {
+    TestApp app;
+    ScratchFolder home;
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", home.Host().c_str(), 1);
+    ::setenv("TXLINK_UI", home.Host("missing.txt").c_str(), 1);
+    char program[] = "TxLinkTest";
+    char* argv[] = {program, nullptr};
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(AfxWinMain(1, argv), 3);
+    const std::string text = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(text.rfind("txlink: TXLINK_DRIVES is not set: drive C: is " + home.Host(".txlink/drive_c") + "\n", 0), 0u)
+        << text;
+    EXPECT_TRUE(std::filesystem::is_directory(home.Host(".txlink/drive_c")));
+    ::setenv("HOME", savedHome.c_str(), 1);
+    ::unsetenv("TXLINK_UI");
 }

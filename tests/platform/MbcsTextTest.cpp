@@ -29,3 +29,21 @@ TEST(MbcsText, EqualNoCaseFoldsAsciiOnly) {
     // セ (0x83 0x5A) and ホ (0x83 0x7A): folding a trail byte would make them equal.
     EXPECT_FALSE(MbcsText::EqualNoCase("\x83\x5A", "\x83\x7A"));
 }
+
+TEST(MbcsText, TrimAndListEntriesKeepDoubleByteCharacters) {
+    EXPECT_EQ(MbcsText::Trim(" \t表 \t"), "表");
+    EXPECT_EQ(MbcsText::Trim("  "), "");
+    EXPECT_EQ(MbcsText::Trim("値\r", " \r"), "値");
+    const struct {
+        std::string text;
+        char separator;
+        std::vector<std::string_view> entries;
+    } cases[] = {
+        {"C:=/a ; ;D:=/b,cdrom;", ';', {"C:=/a", "D:=/b,cdrom"}},
+        {" mkdir-fail=表 , replace-fail", ',', {"mkdir-fail=表", "replace-fail"}},
+        {"ソ;申", ';', {"ソ", "申"}},  // trail bytes 0x5C are no separators and stay whole
+        {" ; ", ';', {}},
+        {"", ',', {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MbcsText::ListEntries(c.text, c.separator), c.entries) << c.text;
+}
