@@ -11,7 +11,7 @@
 #include <span>
 
 // The per-business-type records of one rate: one for each business category.
-inline constexpr int kBusinessTypesPerRate = BusinessCategories::kLast;
+inline constexpr int kBusinessTypesPerRate = BusinessCategories::kCount;
 
 // The return rule leaves 5% of the sales of securities; the return wants the sales themselves.
 inline constexpr std::int32_t kSecuritiesFactor = 20;

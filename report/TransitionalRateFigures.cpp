@@ -1,6 +1,6 @@
 #include "report/TransitionalRateFigures.h"
 
-#include "aggregate/BusinessCategory.h"
+#include "aggregate/ReturnFigures.h"
 #include "core_api/ClDataMgr.h"
 #include "core_api/ClSetShohizei.h"
 #include "core_api/SetObject.h"
@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int kCurrentRates = 2;  // 10% and 8% reduced come first
-constexpr int kBusinessTypesPerRate = BusinessCategories::kCount;
 
 // The amounts of a record are packed 64-bit figures from a fixed byte offset on.
 bool AnyAmount(const void* record, std::size_t offset, std::size_t count) {
