@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 class AccountListIndex {
@@ -22,15 +21,26 @@ public:
     AccountListIndex(const AccountList& list, SetOfClass setOf);
 
     // Calls visit(set, isDebit) for each node, in list order, that a side of the line applies
-    // to (the side's account is the node's); on a node both sides apply to, debit first.
+    // to (the side's account is the node's); on a node both sides apply to, debit first. The
+    // nodes of a side not wanted are left out, as if it had none.
     template <class Visit>
-    void ForEachSide(const StSWKTINFO& line, Visit&& visit) const {
+    void ForEachSide(const StSWKTINFO& line, bool debitWanted, bool creditWanted, Visit&& visit) const {
+        // Both looked up, the unwanted one's count then taken as 0: no branch on a side's
+        // category, which the journal's lines vary at random.
         const std::span<const Node> debit = NodesOf(line.debit.account);
         const std::span<const Node> credit = NodesOf(line.credit.account);
+        const std::size_t debitCount = debitWanted ? debit.size() : 0;
+        const std::size_t creditCount = creditWanted ? credit.size() : 0;
+        // Mostly one node on one side: taken without a branch on which side it is.
+        if (debitCount + creditCount == 1) {
+            const bool isDebit = debitCount != 0;
+            visit((isDebit ? debit.data() : credit.data())->set, isDebit);
+            return;
+        }
         std::size_t d = 0;
         std::size_t c = 0;
-        while (d < debit.size() || c < credit.size()) {
-            if (c == credit.size() || (d < debit.size() && debit[d].position <= credit[c].position)) {
+        while (d < debitCount || c < creditCount) {
+            if (c == creditCount || (d < debitCount && debit[d].position <= credit[c].position)) {
                 visit(debit[d++].set, true);
             } else {
                 visit(credit[c++].set, false);
@@ -38,16 +48,50 @@ public:
         }
     }
 
+    template <class Visit>
+    void ForEachSide(const StSWKTINFO& line, Visit&& visit) const {
+        ForEachSide(line, true, true, visit);
+    }
+
 private:
     struct Node {
         std::size_t position;
         int set;
     };
+    // The nodes of one account code: nodes_[begin, end).
+    struct Slot {
+        std::int32_t account = 0;
+        std::uint32_t begin = 0;
+        std::uint32_t end = 0;  // begin == end: an empty slot
+    };
 
+    // The codes' nodes by code - first_ when the codes lie close together (a line's lookup is
+    // then one load), else in an open-addressed table of a power-of-two size at least twice
+    // the codes (a multiplication and, mostly, one probe).
     std::span<const Node> NodesOf(std::int32_t account) const {
-        const auto found = nodes_.find(account);
-        return found == nodes_.end() ? std::span<const Node>() : std::span<const Node>(found->second);
+        if (!dense_.empty()) {
+            const std::uint64_t at = static_cast<std::uint64_t>(std::int64_t{account} - first_);
+            if (at >= denseSize_) return {};
+            const Slot& slot = dense_[at];
+            return std::span<const Node>(nodes_.data() + slot.begin, slot.end - slot.begin);
+        }
+        if (slots_.empty()) return {};
+        for (std::size_t at = SlotOf(account);; at = (at + 1) & mask_) {
+            const Slot& slot = slots_[at];
+            if (slot.begin == slot.end) return {};
+            if (slot.account == account) return std::span<const Node>(nodes_.data() + slot.begin, slot.end - slot.begin);
+        }
     }
+    std::size_t SlotOf(std::int32_t account) const {
+        return (static_cast<std::uint32_t>(account) * 0x9E3779B1u >> shift_) & mask_;
+    }
+    void Place(std::int32_t account, std::uint32_t begin, std::uint32_t end);
 
-    std::unordered_map<std::int32_t, std::vector<Node>> nodes_;
+    std::vector<Node> nodes_;  // by account code, in list order within a code
+    std::vector<Slot> dense_;
+    std::uint64_t denseSize_ = 0;
+    std::int64_t first_ = 0;
+    std::vector<Slot> slots_;
+    std::size_t mask_ = 0;
+    int shift_ = 0;
 };

@@ -74,9 +74,7 @@ bool AccountPass(AggregationContext& context, TaxTotals& totals, const ChosenMon
         if (status != 0) break;
         if (record.sumExcluded == 1 || record.sumExcluded2 == 1) continue;
         const SlotSums sums = SumSlots(record, slots, settings.taxIncludedBasis != 0);
-        const DecimalAmount net = DecimalAmount::Subtract(
-            DecimalAmount::Add(DecimalAmount::Zero(), DecimalAmount::FromStored(sums.debit)),
-            DecimalAmount::FromStored(sums.credit));
+        const std::int64_t net = StoredNet(sums.debit, sums.credit);
         if (RefundLine* line = BookTotalLine(totals, record)) AddTo(line->bookTotal, net);
     }
     // A failed fetch leaves the move as it is.
@@ -88,9 +86,14 @@ bool AccountPass(AggregationContext& context, TaxTotals& totals, const ChosenMon
 bool JournalPass(AggregationContext& context, TaxTotals& totals, const StSHOHIZEIINFO& settings) {
     RefundJournalPass pass(context, settings);
     if (!pass.Start(AccountSelection::Corporate, AccountClasses::CorporateSetOf)) return false;
-    return pass.ReadLines(RefundJournalPass::Ticks::PerLine, [&](const NotTaxablePurchaseSide& side) {
-        side.ApplyTo(LineOf(totals, side.set).notTaxablePurchase);
-    });
+    // The lines by set, looked up once: the pass applies a side to one of them on every line.
+    using namespace AccountClasses;
+    std::int64_t* const figures[] = {&LineOf(totals, GoodsPurchases).notTaxablePurchase,
+                                     &LineOf(totals, AdminExpenses).notTaxablePurchase,
+                                     &LineOf(totals, NonOperatingExpenses).notTaxablePurchase,
+                                     &LineOf(totals, OtherProfitLoss).notTaxablePurchase};
+    return pass.ReadLines(RefundJournalPass::Ticks::PerLine,
+                          [&](const NotTaxablePurchaseSide& side) { side.ApplyTo(*figures[side.set]); });
 }
 
 // The window runs from the first chosen month, never before the period, to the last chosen
@@ -121,7 +124,7 @@ bool AssetPass(AggregationContext& context, TaxTotals& totals, const ChosenMonth
         rule.Move(position, &asset, &yearly, &monthly);
         std::int64_t& target =
             asset.assetKind == kDeferredAsset ? totals.deferredAssetAcquisitions : totals.fixedAssetAcquisitions;
-        AddTo(target, DecimalAmount::FromStored(asset.acquisitionCost));
+        AddTo(target, std::int64_t{asset.acquisitionCost});
     }
     rule.MoveFinish();
     return true;

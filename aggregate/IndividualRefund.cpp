@@ -70,11 +70,10 @@ void AddBookTotal(const Pass& pass, const StBUMONINFO* department, const StKAMOK
     if (record.sumExcluded != 0 || record.sumExcluded2 == 1 || record.totalLine == 1) return;
     const int set = AccountClasses::IndividualSetOf(record.accountClass);
     if (set < 0) return;
-    const DecimalAmount net = PeriodNet(record, pass.months.first, pass.months.last, pass.settings,
-                                        pass.months.yearEndClosing, pass.months.interimClosing);
+    const std::int64_t net = PeriodNet(record, pass.months.first, pass.months.last, pass.settings,
+                                       pass.months.yearEndClosing, pass.months.interimClosing);
     // Credit-normal accounts count with the sign of a debit-normal one.
-    const DecimalAmount sign{1, 0, static_cast<std::int16_t>(record.side == kCreditNormal ? -1 : 1)};
-    const DecimalAmount value = DecimalAmount::Multiply(net, sign);
+    const std::int64_t value = record.side == kCreditNormal ? CheckedStoredDifference(0, net) : net;
     ForEachLine(pass.totals, set, RouteByIncome(pass.dataSet.incomeKind, department),
                 [&](RefundLine& line) { AddTo(line.bookTotal, value); });
 }
@@ -147,7 +146,7 @@ bool JournalPass(const Pass& pass) {
 void AddAsset(const Pass& pass, const StKOTEISHISANINFO& asset) {
     const std::uint8_t kind = pass.dataSet.incomeKind;
     const bool mixed = IncomeKind::IsMixed(kind);
-    const DecimalAmount cost = DecimalAmount::FromStored(asset.acquisitionCost);
+    const std::int64_t cost = asset.acquisitionCost;
     if (kind == IncomeKind::kBusinessOnly || (mixed && (asset.incomeType == 1 || asset.incomeType == 3)))
         AddTo(pass.totals.businessFixedAssets, cost);
     if (kind == IncomeKind::kRealEstateOnly || (mixed && asset.incomeType == 2))

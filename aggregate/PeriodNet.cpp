@@ -1,5 +1,7 @@
 #include "aggregate/PeriodNet.h"
 
+#include "aggregate/Accumulate.h"
+
 #include <algorithm>
 
 namespace {
@@ -10,9 +12,7 @@ constexpr int kLastSlot = kPeriodSlotCount - 1;
 constexpr std::uint8_t kDebitNormal = 1;
 
 // Checked: figures that leave the stored range throw AmountOverflow instead of wrapping.
-std::int64_t Plus(std::int64_t sum, std::int64_t figure) {
-    return DecimalAmount::ToStored(DecimalAmount::AddToStored(sum, DecimalAmount::FromStored(figure)));
-}
+std::int64_t Plus(std::int64_t sum, std::int64_t figure) { return CheckedStoredSum(sum, figure); }
 
 // Read through the record, never through a pointer into it: its arrays may be unaligned.
 void AddSlot(SlotSums& sums, const StKAMOKUSUMINFO& record, bool taxIncluded, int slot) {
@@ -21,13 +21,12 @@ void AddSlot(SlotSums& sums, const StKAMOKUSUMINFO& record, bool taxIncluded, in
     sums.credit = Plus(sums.credit, taxIncluded ? record.creditIncl[slot] : record.credit[slot]);
 }
 
-// a - b as the aggregation computes it: the first operand through a checked Add from zero.
-DecimalAmount Net(std::int64_t a, std::int64_t b) {
-    return DecimalAmount::Subtract(DecimalAmount::Add(DecimalAmount::Zero(), DecimalAmount::FromStored(a)),
-                                   DecimalAmount::FromStored(b));
-}
-
 }  // namespace
+
+std::int64_t StoredNet(std::int64_t a, std::int64_t b) {
+    if (a >= DecimalAmount::kAddLimit || a <= -DecimalAmount::kAddLimit) throw AmountOverflow{};
+    return CheckedStoredDifference(a, b);
+}
 
 SlotSums SumSlots(const StKAMOKUSUMINFO& record, const SlotRange& slots, bool taxIncluded) {
     SlotSums sums;
@@ -38,9 +37,9 @@ SlotSums SumSlots(const StKAMOKUSUMINFO& record, const SlotRange& slots, bool ta
     return sums;
 }
 
-DecimalAmount PeriodNet(const StKAMOKUSUMINFO& record, std::int16_t first, std::int16_t last,
+std::int64_t PeriodNet(const StKAMOKUSUMINFO& record, std::int16_t first, std::int16_t last,
                         const StSHOHIZEIINFO& settings, bool yearEndClosing, bool interimClosing) {
     const SlotRange slots{first, last, yearEndClosing ? kYearEndSlot : 0, interimClosing ? kInterimSlot : 0};
     const SlotSums sums = SumSlots(record, slots, settings.taxIncludedBasis != 0);
-    return record.side == kDebitNormal ? Net(sums.debit, sums.credit) : Net(sums.credit, sums.debit);
+    return record.side == kDebitNormal ? StoredNet(sums.debit, sums.credit) : StoredNet(sums.credit, sums.debit);
 }

@@ -25,7 +25,11 @@ struct SlotSums {
 // record are never read.
 SlotSums SumSlots(const StKAMOKUSUMINFO& record, const SlotRange& slots, bool taxIncluded);
 
+// a - b as the aggregation computes it, a stored figure: the first operand taken through a
+// checked DecimalAmount::Add from zero (its limit), then the exact difference.
+std::int64_t StoredNet(std::int64_t a, std::int64_t b);
+
 // Debits minus credits for a debit-normal account (side 1), credits minus debits for any other,
-// over first..last and slot 13 (yearEndClosing) and slot 14 (interimClosing).
-DecimalAmount PeriodNet(const StKAMOKUSUMINFO& record, std::int16_t first, std::int16_t last,
+// over first..last and slot 13 (yearEndClosing) and slot 14 (interimClosing); a stored figure.
+std::int64_t PeriodNet(const StKAMOKUSUMINFO& record, std::int16_t first, std::int16_t last,
                         const StSHOHIZEIINFO& settings, bool yearEndClosing, bool interimClosing);

@@ -22,15 +22,17 @@ struct NotTaxablePurchaseSide {
     int set;  // of the account-list node the side applies to
     const StSWKSIDE& side;
     bool isDebit;
-    const DecimalAmount& amount;
+    std::int64_t amount;  // stored figure
 
-    // A debit adds to the figure, a credit takes from it.
+    // A debit adds to the figure, a credit takes from it. Both results are made and one kept:
+    // the journal's sides come in no order a branch could foresee.
     void ApplyTo(std::int64_t& figure) const {
-        if (isDebit) {
-            AddTo(figure, amount);
-        } else {
-            SubtractFrom(figure, amount);
-        }
+        std::int64_t sum = 0;
+        std::int64_t difference = 0;
+        const bool sumOverflows = __builtin_add_overflow(figure, amount, &sum);
+        const bool differenceOverflows = __builtin_sub_overflow(figure, amount, &difference);
+        if (isDebit ? sumOverflows : differenceOverflows) throw AmountOverflow{};
+        figure = isDebit ? sum : difference;
     }
 };
 
@@ -65,13 +67,14 @@ public:
             StSWKTINFO line{};
             status = rule.MoveNext(&line);
             if (status != 0) break;
-            const DecimalAmount debit = SideAmount(line.debit, settings_);
-            const DecimalAmount credit = SideAmount(line.credit, settings_);
-            index_.ForEachSide(line, [&](int set, bool isDebit) {
-                const StSWKSIDE& side = isDebit ? line.debit : line.credit;
-                if (!NotTaxablePurchaseCategory(side.taxCategory)) return;
-                take(NotTaxablePurchaseSide{set, side, isDebit, isDebit ? debit : credit});
-            });
+            const std::int64_t debit = SideAmount(line.debit, settings_);
+            const std::int64_t credit = SideAmount(line.credit, settings_);
+            // A taxable purchase side adds to nothing.
+            index_.ForEachSide(line, NotTaxablePurchaseCategory(line.debit.taxCategory),
+                               NotTaxablePurchaseCategory(line.credit.taxCategory), [&](int set, bool isDebit) {
+                                   take(NotTaxablePurchaseSide{set, isDebit ? line.debit : line.credit, isDebit,
+                                                               isDebit ? debit : credit});
+                               });
         }
         if (status != 0 && status != CoreStatus::EndOfRecords) return false;
         rule.MoveFinish();

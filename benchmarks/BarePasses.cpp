@@ -26,28 +26,33 @@ void FetchAccountTotals(ClRuleKamoku& rule, AggregationContext& context, const S
     rule.MoveFinish();
 }
 
-void FetchAssets(AggregationContext& context) {
-    const std::unique_ptr<ClAccPeriod> period = SelectedAccountingPeriod();
-    const AssetDateCondition window(DaysOfMonthKind(period.get(), context.monthCondition.items[0].value.shortValue).first,
-                                    DaysOfMonthKind(period.get(), context.monthCondition.items[1].value.shortValue).last);
-    const auto rule = NewBoundRule<ClRuleGenkashokyaku>();
-    rule->MoveReady(window.Info(), ClRuleGenkashokyaku::_RuleGenkashokyaku_SortType_Register,
-                    ClRuleGenkashokyaku::_RuleGenkashokyaku_MoveReady_SumType_None);
+// The window of the chosen months, from the first day of the first to the last of the last.
+AssetDateCondition AssetWindow(ClAccPeriod* period, const AggregationContext& context) {
+    return AssetDateCondition(DaysOfMonthKind(period, context.monthCondition.items[0].value.shortValue).first,
+                              DaysOfMonthKind(period, context.monthCondition.items[1].value.shortValue).last);
+}
+
+void FetchAssets(ClRuleGenkashokyaku& rule, const AssetDateCondition& window) {
+    rule.MoveReady(window.Info(), ClRuleGenkashokyaku::_RuleGenkashokyaku_SortType_Register,
+                   ClRuleGenkashokyaku::_RuleGenkashokyaku_MoveReady_SumType_None);
     std::int32_t count = 0;
-    rule->GetCount(count);
+    rule.GetCount(count);
     for (std::int32_t position = 0; position < count; ++position) {
         StKOTEISHISANINFO asset{};
         StKOTEINENINFO yearly{};
         StKOTEITSUKIINFO monthly{};
-        if (rule->Move(position, &asset, &yearly, &monthly) != 0) break;
+        if (rule.Move(position, &asset, &yearly, &monthly) != 0) break;
     }
-    rule->MoveFinish();
+    rule.MoveFinish();
 }
 
 }  // namespace
 
+// The corporation's rule objects are the context's, as the aggregation's are: made here,
+// released with the context.
 void BareCorporatePass(AggregationContext& context) {
-    const auto accountRule = NewBoundRule<ClRuleKamoku>();
+    EnsureRule(context.accountRule);
+    ClRuleKamoku* accountRule = context.accountRule.get();
     accountRule->MoveReady(ClRuleKamoku::_RuleKamokuSumType_Base_Period,
                            ClRuleKamoku::_RuleKamokuSumType_Bmn_Company,
                            ClRuleKamoku::_RuleKamokuSumType_Disptype_Normal, context.monthCondition.Info(), nullptr,
@@ -70,7 +75,9 @@ void BareCorporatePass(AggregationContext& context) {
     }
     journal.Rule().MoveFinish();
 
-    FetchAssets(context);
+    EnsureRule(context.assetRule);
+    const std::unique_ptr<ClAccPeriod> period = SelectedAccountingPeriod();
+    FetchAssets(*context.assetRule, AssetWindow(period.get(), context));
 }
 
 void BareIndividualPass(AggregationContext& context) {
@@ -98,9 +105,9 @@ void BareIndividualPass(AggregationContext& context) {
         StSWKTINFO line{};
         if (journal.Rule().MoveNext(&line) != 0) break;
         // The aggregation's visits of the line's nodes, with only their department lookups.
-        journal.Index().ForEachSide(line, [&](int, bool isDebit) {
+        journal.Index().ForEachSide(line, NotTaxablePurchaseCategory(line.debit.taxCategory),
+                                    NotTaxablePurchaseCategory(line.credit.taxCategory), [&](int, bool isDebit) {
             const StSWKSIDE& side = isDebit ? line.debit : line.credit;
-            if (!NotTaxablePurchaseCategory(side.taxCategory)) return;
             StBUMONINFO department{};
             departments->ReadyCursor(cursor);
             departments->GetInfoByCode(side.department, &department, cursor);
@@ -109,5 +116,8 @@ void BareIndividualPass(AggregationContext& context) {
     journal.Rule().MoveFinish();
     departments->ReleaseCursor(cursor);
 
-    FetchAssets(context);
+    const std::unique_ptr<ClAccPeriod> period = SelectedAccountingPeriod();
+    const AssetDateCondition window = AssetWindow(period.get(), context);
+    const auto assetRule = NewBoundRule<ClRuleGenkashokyaku>();
+    FetchAssets(*assetRule, window);
 }

@@ -54,7 +54,8 @@ void PrepareContext(AggregationContext& context, const StDATAINFO& dataSet) {
                         dataSet.interimSetting);
 }
 
-// Loads the books of this kind once, and warms the stand-in's account totals with a bare pass
+// Loads the books of this kind when the previous benchmark ran on the other kind (each one
+// after the other, or in random order), and warms the stand-in's account totals with a bare pass
 // so that no measured pass pays for them.
 const LoadedBooks& Books(const BooksKind& kind) {
     LoadedBooks& loaded = Loaded();

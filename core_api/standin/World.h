@@ -60,8 +60,8 @@ public:
     static World& Instance();
 
     const Books& BooksData() const { return books_; }
-    // Reads the journals left in the books file, if any: at the first core call that needs
-    // journal lines, or at the end of the connection (WorldError when one does not fit).
+    // Reads the journals left in the books file, if any, at the first core call that needs
+    // journal lines (WorldError when one does not fit); a run that needs none never reads them.
     void EnsureJournals();
     // Records the call in the log; answers the status that a fault makes it answer, if any.
     std::optional<std::int32_t> Fault(const char* name);
