@@ -43,9 +43,7 @@ nlohmann::json BooksOfTwoDataSets(int selected) {
 class ConcurrentSettingsScenario : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "txlink-concurrent.XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
+        folder_ = MakeTemporaryFolder("concurrent");
     }
     void TearDown() override {
         std::error_code ignored;

@@ -30,9 +30,7 @@ nlohmann::json SavedReturn() {
 class ConditionsScenario : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "txlink-conditions.XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
+        folder_ = MakeTemporaryFolder("conditions");
         for (const char* drive : {"/c", "/cd", "/pub"}) fs::create_directories(folder_ + drive);
     }
     void TearDown() override {

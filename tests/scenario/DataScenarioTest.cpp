@@ -34,9 +34,7 @@ struct ReportRun {
 };
 
 ReportRun RunReport(const json& books, const std::string& script, const std::string& report = "Out/report.xml") {
-    std::string pattern = (fs::temp_directory_path() / "txlink-data.XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    const fs::path root = pattern;
+    const fs::path root = MakeTemporaryFolder("data");
     fs::create_directories(root / "c/Out");
     fs::create_directories(root / "c/TxLink/Export");
     ProgramSetup setup;

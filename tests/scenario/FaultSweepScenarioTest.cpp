@@ -105,9 +105,7 @@ std::vector<std::string> FilesBelow(const fs::path& root) {
 class SweepWorld {
 public:
     explicit SweepWorld(SampleBook book) : book_(std::move(book)) {
-        std::string pattern = (fs::temp_directory_path() / "txlink-sweep.XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        root_ = pattern;
+        root_ = MakeTemporaryFolder("sweep");
         books_ = ReadHostFile(std::string(TXLINK_SOURCE_DIR) + "/samples/" + book_.name + ".json");
         seededSettings_ = "suzuki/1/1:0/4/3/C:\\Other\\a.xml\r\n" + book_.key + "0/5/4/C:\\TxLink\\Export\\old.xml\n" +
                           book_.otherDataSetKey + "1/1/12/\n";

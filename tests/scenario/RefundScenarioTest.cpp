@@ -26,9 +26,7 @@ const std::string kJournalRun = "text 1008 C:\\Out\\report.xml\nclick 1005\n";
 
 // The values of one DATA group as written, joined with "|".
 std::string RefundGroup(const json& books, const std::string& group) {
-    std::string pattern = (fs::temp_directory_path() / "txlink-refund.XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    const fs::path root = pattern;
+    const fs::path root = MakeTemporaryFolder("refund");
     fs::create_directories(root / "c/Out");
     ProgramSetup setup;
     setup.books = books.dump();

@@ -108,9 +108,7 @@ Frame DataFrameOf(const std::string& report) {
 class ReportWorld {
 public:
     explicit ReportWorld(const std::string& supportInfo = {}) {
-        std::string pattern = (fs::temp_directory_path() / "txlink-report.XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        root_ = pattern;
+        root_ = MakeTemporaryFolder("report");
         fs::create_directories(root_ / "c/Out");
         fs::create_directories(root_ / "c/Prog");
         if (!supportInfo.empty()) std::ofstream(root_ / "c/Prog/SUPPORT.INF", std::ios::binary) << supportInfo;

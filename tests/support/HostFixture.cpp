@@ -1,6 +1,7 @@
 #include "tests/support/HostFixture.h"
 
 #include "core_api/standin/StandIn.h"
+#include "tests/support/ProgramRunner.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -8,9 +9,7 @@
 namespace fs = std::filesystem;
 
 void HostFixture::SetUp() {
-    std::string pattern = (fs::temp_directory_path() / "txlink-test.XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+    folder_ = MakeTemporaryFolder("test");
     fs::create_directories(folder_ + "/c");
     StandIn::Reset();
 }

@@ -12,13 +12,18 @@
 
 namespace fs = std::filesystem;
 
+std::string MakeTemporaryFolder(const std::string& name) {
+    std::string pattern = (fs::temp_directory_path() / ("txlink-" + name + ".XXXXXX")).string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    return pattern;
+}
+
 namespace {
 
 std::string MakeRunFolder() {
-    std::string pattern = (fs::temp_directory_path() / "txlink-scenario.XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    fs::create_directories(pattern + "/c");
-    return pattern;
+    const std::string folder = MakeTemporaryFolder("scenario");
+    fs::create_directories(folder + "/c");
+    return folder;
 }
 
 void WriteFile(const std::string& path, const std::string& text) {

@@ -49,5 +49,8 @@ struct StartedProgram {
 StartedProgram StartProgram(const ProgramSetup& setup);
 ProgramRun WaitForProgram(StartedProgram started);
 
+// A new empty folder under the system's temporary folder, named "txlink-<name>.XXXXXX".
+std::string MakeTemporaryFolder(const std::string& name);
+
 // A UTF-8 literal as the bytes the transcript holds.
 std::string Utf8(const char8_t* text);
