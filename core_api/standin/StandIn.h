@@ -12,6 +12,8 @@
 //                                  included; calls of ClSetBase and ClRuleBase methods are named
 //                                  after the concrete class ("ClSetShohizei::SetCurDataID")
 //   StandIn::ClearCallLog()
+//   StandIn::ForgetJournalFigures()  forget what the stand-in has computed from the journals
+//                                  (account totals and the like), as if no call had needed it
 //
 // Books that do not fit the format throw WorldError (one line: file, key path, problem).
 #pragma once
@@ -26,5 +28,6 @@ void LoadBooksFile(const std::string& hostPath);
 void Reset();
 std::vector<std::string> CallLog();
 void ClearCallLog();
+void ForgetJournalFigures();
 
 }  // namespace StandIn

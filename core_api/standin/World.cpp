@@ -165,6 +165,10 @@ AccountTotals& World::Totals(int index) {
     return *dataSet.totals;
 }
 
+void World::ForgetJournalFigures() {
+    for (BookDataSet& dataSet : books_.dataSets) dataSet.totals.reset();
+}
+
 ClSetBase* World::SetObject(int number) {
     StandInSets& sets = StandInSets::Get();
     switch (number) {
@@ -239,5 +243,7 @@ void Reset() {
 std::vector<std::string> CallLog() { return World::Instance().CallLogText(); }
 
 void ClearCallLog() { World::Instance().ClearCallLog(); }
+
+void ForgetJournalFigures() { World::Instance().ForgetJournalFigures(); }
 
 }  // namespace StandIn

@@ -72,6 +72,7 @@ public:
     int DataSetById(const char* dataId) const;
     const BookDataSet* DataSet(int index) const;
     AccountTotals& Totals(int index);
+    void ForgetJournalFigures();
 
     // Set objects and their state.
     ClSetBase* SetObject(int number);
