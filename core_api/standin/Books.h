@@ -75,19 +75,37 @@ struct __attribute__((packed, aligned(4))) BookLine {
     std::uint64_t codes = 0;
     std::int32_t date = 0;
 
+    // The small fields of a side (selector 1: debit, else credit) and the month position, read
+    // from a codes word: all that a search condition or the return rule reads of a line.
+    static std::uint64_t SideCodes(std::uint64_t codes, int selector) {
+        return codes >> (selector == 1 ? 0 : kSideBits);
+    }
+    static std::int32_t RateOf(std::uint64_t codes, int selector) {
+        return static_cast<std::int32_t>(SideCodes(codes, selector) & ((1u << kRateBits) - 1));
+    }
+    static std::uint8_t CategoryOf(std::uint64_t codes, int selector) {
+        return static_cast<std::uint8_t>(SideCodes(codes, selector) >> kCategoryShift);
+    }
+    static std::uint8_t ReducedOf(std::uint64_t codes, int selector) {
+        return static_cast<std::uint8_t>((SideCodes(codes, selector) >> kReducedShift) & 1);
+    }
+    static std::uint8_t BusinessOf(std::uint64_t codes, int selector) {
+        return static_cast<std::uint8_t>((SideCodes(codes, selector) >> kBusinessShift) & 7);
+    }
+    static std::int16_t MonthKindOf(std::uint64_t codes) { return static_cast<std::int16_t>(codes >> kMonthShift); }
+
     // selector 1: debit, else credit.
     BookSide Side(int selector) const {
         const int i = selector == 1 ? 0 : 1;
-        const std::uint64_t c = codes >> (i * kSideBits);
         BookSide side;
         side.amount = amount[i];
         side.tax = tax[i];
         side.account = account[i];
         side.department = department[i];
-        side.rate = static_cast<std::int32_t>(c & ((1u << kRateBits) - 1));
-        side.category = static_cast<std::uint8_t>(c >> kCategoryShift);
-        side.reduced = static_cast<std::uint8_t>((c >> kReducedShift) & 1);
-        side.business = static_cast<std::uint8_t>((c >> kBusinessShift) & 7);
+        side.rate = RateOf(codes, selector);
+        side.category = CategoryOf(codes, selector);
+        side.reduced = ReducedOf(codes, selector);
+        side.business = BusinessOf(codes, selector);
         return side;
     }
     void SetSide(int selector, const BookSide& side) {
@@ -103,13 +121,7 @@ struct __attribute__((packed, aligned(4))) BookLine {
         const std::uint64_t mask = ((std::uint64_t{1} << kSideBits) - 1) << (i * kSideBits);
         codes = (codes & ~mask) | (c << (i * kSideBits));
     }
-    std::uint8_t Category(int selector) const {
-        return static_cast<std::uint8_t>(codes >> ((selector == 1 ? 0 : kSideBits) + kCategoryShift));
-    }
-    std::uint8_t Business(int selector) const {
-        return static_cast<std::uint8_t>((codes >> ((selector == 1 ? 0 : kSideBits) + kBusinessShift)) & 7);
-    }
-    std::int16_t MonthKind() const { return static_cast<std::int16_t>(codes >> kMonthShift); }
+    std::int16_t MonthKind() const { return MonthKindOf(codes); }
     void SetMonthKind(int position) {
         codes = (codes & ((std::uint64_t{1} << kMonthShift) - 1)) | static_cast<std::uint64_t>(position) << kMonthShift;
     }
@@ -126,6 +138,7 @@ struct BookAsset {
 };
 
 class AccountTotals;
+class JournalSummary;
 
 struct BookDataSet {
     StDATAINFO info{};
@@ -137,7 +150,8 @@ struct BookDataSet {
     std::vector<BookLine> journal;
     std::vector<BookAsset> assets;
     std::optional<StSaveTaxInfo> savedReturn;
-    // Account totals, computed on first use.
+    // Figures computed from the journal on first use.
+    std::shared_ptr<JournalSummary> summary;
     std::shared_ptr<AccountTotals> totals;
 };
 

@@ -1,6 +1,7 @@
 #include "core_api/ClRuleShiwake.h"
 
 #include "core_api/CoreStatus.h"
+#include "core_api/standin/JournalSummary.h"
 #include "core_api/standin/RuleState.h"
 #include "core_api/standin/World.h"
 
@@ -24,7 +25,7 @@ void FillSide(StSWKSIDE& out, const BookSide& side) {
 }
 
 // Counts the lines that satisfy the condition and, when business is not 0, have that
-// business category on either side.
+// business category on either side, over the data set's summary.
 std::int32_t CountLines(const StandInRuleState& state, const StFINDINFO* condition, int business,
                         std::int64_t& count) {
     StandIn::World& world = StandIn::World::Get();
@@ -34,10 +35,12 @@ std::int32_t CountLines(const StandInRuleState& state, const StFINDINFO* conditi
     StandIn::FindCondition compiled;
     if (std::int32_t status = compiled.Compile(condition, StandIn::FindTarget::JournalLine)) return status;
     count = 0;
-    for (const BookLine& line : dataSet->journal) {
-        if (business != 0 && line.Business(1) != business && line.Business(2) != business) continue;
-        if (compiled.Matches(line)) ++count;
-    }
+    world.Summary(state.dataSet).ForEachGroup([&](const StandIn::LineGroup& group) {
+        if (business != 0 && BookLine::BusinessOf(group.codes, 1) != business &&
+            BookLine::BusinessOf(group.codes, 2) != business)
+            return;
+        if (compiled.MatchesLineCodes(group.codes)) count += group.lines;
+    });
     return 0;
 }
 

@@ -23,6 +23,6 @@ std::int32_t ClRuleShohizeiShinkoku::SumTax(std::uint8_t, const StFINDINFO* cond
     world.EnsureJournals();
     StandIn::FindCondition compiled;
     if (std::int32_t status = compiled.Compile(condition, StandIn::FindTarget::JournalLine)) return status;
-    StandIn::SumReturn(*dataSet, compiled, state_->substituteRate, rates, business);
+    StandIn::SumReturn(*dataSet, world.Summary(state_->dataSet), compiled, state_->substituteRate, rates, business);
     return 0;
 }

@@ -35,9 +35,14 @@ std::int64_t ItemValue(const StFINDITEM& item) {
     return item.value.longValue;
 }
 
-std::int64_t FieldOf(const BookLine& line, std::int32_t field, std::int16_t side) {
-    if (field == FindCode::FieldMonthKind) return line.MonthKind();
-    return line.Category(side);
+// A journal condition reads only a line's small fields.
+struct LineCodes {
+    std::uint64_t codes;
+};
+
+std::int64_t FieldOf(const LineCodes& line, std::int32_t field, std::int16_t side) {
+    if (field == FindCode::FieldMonthKind) return BookLine::MonthKindOf(line.codes);
+    return BookLine::CategoryOf(line.codes, side);
 }
 
 std::int64_t FieldOf(const BookAccount& account, std::int32_t, std::int16_t) { return account.accountClass; }
@@ -148,16 +153,17 @@ bool FindCondition::EvaluateWith(int chain, const Holds& holds) const {
     return false;
 }
 
-bool FindCondition::Matches(const BookLine& line) const {
+bool FindCondition::Matches(const BookLine& line) const { return MatchesLineCodes(line.codes); }
+
+bool FindCondition::MatchesLineCodes(std::uint64_t codes) const {
     if (matchAll_) return true;
     if (direct_) {
-        const std::uint64_t codes = line.codes;
         const unsigned terms = monthTerms_[codes >> BookLine::kMonthShift] |
                                debitTerms_[(codes >> BookLine::kCategoryShift) & 0xFF] |
                                creditTerms_[(codes >> (BookLine::kSideBits + BookLine::kCategoryShift)) & 0xFF];
         return holdsFor_[terms];
     }
-    return !chains_.empty() && Evaluate(Root(), line);
+    return !chains_.empty() && Evaluate(Root(), LineCodes{codes});
 }
 
 bool FindCondition::Matches(const BookAccount& account) const {

@@ -29,6 +29,9 @@ public:
     // hold for the line's month position and each side's category, and whether the condition
     // holds for that set of terms.
     bool Matches(const BookLine& line) const;
+    // The same for any line with these small fields (BookLine::codes), all that a journal
+    // condition reads.
+    bool MatchesLineCodes(std::uint64_t codes) const;
     bool Matches(const BookAccount& account) const;
     bool Matches(const BookAsset& asset) const;
 

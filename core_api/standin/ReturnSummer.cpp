@@ -1,5 +1,7 @@
 #include "core_api/standin/ReturnSummer.h"
 
+#include "core_api/standin/Wrapping.h"
+
 #include <cstddef>
 #include <cstring>
 
@@ -66,24 +68,38 @@ constexpr CategoryIndex kCategoryIndex;
 constexpr std::uint8_t kTaxableSales = 11;
 constexpr std::uint8_t kTaxableSalesReturns = 15;
 
-std::int64_t Plus(std::int64_t a, std::int64_t b) {
-    std::int64_t r;
-    __builtin_add_overflow(a, b, &r);
-    return r;
-}
-
 template <typename Record>
 void Add(Record& record, std::size_t offset, std::int64_t value, int sign) {
     unsigned char* at = reinterpret_cast<unsigned char*>(&record) + offset;
     std::int64_t figure;
     std::memcpy(&figure, at, sizeof figure);
-    figure = Plus(figure, sign > 0 ? value : -value);
+    figure = Plus(figure, sign > 0 ? value : Negated(value));
     std::memcpy(at, &figure, sizeof figure);
 }
 
 using B = StTAXREPORTBUSINESSTYPEINFO;
 
-void AddToBusiness(B& record, const BookSide& side, bool isReturn, int sign) {
+// One side of a group of lines: its small fields and the sums over the group.
+struct GroupSide {
+    std::uint8_t category;
+    std::int32_t rate;
+    std::uint8_t reduced;
+    std::uint8_t business;
+    std::int64_t amount;
+    std::int64_t tax;
+    std::int64_t twentieth;
+
+    GroupSide(const LineGroup& group, int selector)
+        : category(BookLine::CategoryOf(group.codes, selector)),
+          rate(BookLine::RateOf(group.codes, selector)),
+          reduced(BookLine::ReducedOf(group.codes, selector)),
+          business(BookLine::BusinessOf(group.codes, selector)),
+          amount(group.amount[selector - 1]),
+          tax(group.tax[selector - 1]),
+          twentieth(group.twentieth[selector - 1]) {}
+};
+
+void AddToBusiness(B& record, const GroupSide& side, bool isReturn, int sign) {
     std::int64_t incl = Plus(side.amount, side.tax);
     Add(record, isReturn ? offsetof(B, returnsExcl) : offsetof(B, salesExcl), side.amount, sign);
     Add(record, isReturn ? offsetof(B, returnsTax) : offsetof(B, salesTax), side.tax, sign);
@@ -109,14 +125,14 @@ int RateClassOf(std::int32_t rate, std::uint8_t reduced, std::int32_t substitute
     return -1;
 }
 
-void SumReturn(const BookDataSet& dataSet, const FindCondition& condition, std::int32_t substituteRate,
-               StTAXREPORTRATEINFO* rates, StTAXREPORTBUSINESSTYPEINFO* business) {
+void SumReturn(const BookDataSet& dataSet, const JournalSummary& summary, const FindCondition& condition,
+               std::int32_t substituteRate, StTAXREPORTRATEINFO* rates, StTAXREPORTBUSINESSTYPEINFO* business) {
     int positions = dataSet.rateCount < kRateClassCount ? dataSet.rateCount : kRateClassCount;
     for (int p = 0; p < positions; ++p) ClearFigures(rates[p], business + p * 6);
-    for (const BookLine& line : dataSet.journal) {
-        if (!condition.Matches(line)) continue;
+    summary.ForEachGroup([&](const LineGroup& group) {
+        if (!condition.MatchesLineCodes(group.codes)) return;
         for (int selector = kDebit; selector <= kCredit; ++selector) {
-            const BookSide side = line.Side(selector);
+            const GroupSide side(group, selector);
             const CategoryRow* row = kCategoryIndex.rows[side.category];
             if (row == nullptr) continue;
             int position = RateClassOf(side.rate, side.reduced, substituteRate);
@@ -124,7 +140,7 @@ void SumReturn(const BookDataSet& dataSet, const FindCondition& condition, std::
             int sign = selector == row->addingSide ? 1 : -1;
             StTAXREPORTRATEINFO& record = rates[position];
             if (row->securities) {
-                Add(record, row->excl, side.amount / 20, sign);  // 5%, truncated
+                Add(record, row->excl, side.twentieth, sign);  // 5% of each line, truncated
             } else if (row->tax == 0) {
                 Add(record, row->excl, side.amount, sign);
             } else {
@@ -137,7 +153,7 @@ void SumReturn(const BookDataSet& dataSet, const FindCondition& condition, std::
                 AddToBusiness(business[position * 6 + side.business - 1], side,
                               side.category == kTaxableSalesReturns, sign);
         }
-    }
+    });
 }
 
 }  // namespace StandIn

@@ -5,6 +5,7 @@
 #include "core_api/StTAXREPORTRATEINFO.h"
 #include "core_api/standin/Books.h"
 #include "core_api/standin/FindCondition.h"
+#include "core_api/standin/JournalSummary.h"
 
 #include <cstdint>
 
@@ -20,8 +21,9 @@ inline constexpr std::uint8_t kRateClassReduced[kRateClassCount] = {0, 1, 0, 0, 
 int RateClassOf(std::int32_t rate, std::uint8_t reduced, std::int32_t substituteRate);
 
 // Replaces the figures of the first min(rateCount, 5) positions of rates and business (six per
-// position) by the sums over the lines that satisfy condition; heads stay as stamped.
-void SumReturn(const BookDataSet& dataSet, const FindCondition& condition, std::int32_t substituteRate,
-               StTAXREPORTRATEINFO* rates, StTAXREPORTBUSINESSTYPEINFO* business);
+// position) by the sums over the journal lines that satisfy condition, taken from the data
+// set's summary; heads stay as stamped.
+void SumReturn(const BookDataSet& dataSet, const JournalSummary& summary, const FindCondition& condition,
+               std::int32_t substituteRate, StTAXREPORTRATEINFO* rates, StTAXREPORTBUSINESSTYPEINFO* business);
 
 }  // namespace StandIn

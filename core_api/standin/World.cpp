@@ -158,15 +158,25 @@ const BookDataSet* World::DataSet(int index) const {
     return &books_.dataSets[index];
 }
 
-AccountTotals& World::Totals(int index) {
+const JournalSummary& World::Summary(int index) {
     EnsureJournals();
     BookDataSet& dataSet = books_.dataSets[index];
-    if (!dataSet.totals) dataSet.totals = std::make_shared<AccountTotals>(dataSet);
+    if (!dataSet.summary) dataSet.summary = std::make_shared<JournalSummary>(dataSet);
+    return *dataSet.summary;
+}
+
+AccountTotals& World::Totals(int index) {
+    const JournalSummary& summary = Summary(index);
+    BookDataSet& dataSet = books_.dataSets[index];
+    if (!dataSet.totals) dataSet.totals = std::make_shared<AccountTotals>(dataSet, summary);
     return *dataSet.totals;
 }
 
 void World::ForgetJournalFigures() {
-    for (BookDataSet& dataSet : books_.dataSets) dataSet.totals.reset();
+    for (BookDataSet& dataSet : books_.dataSets) {
+        dataSet.totals.reset();
+        dataSet.summary.reset();
+    }
 }
 
 ClSetBase* World::SetObject(int number) {

@@ -71,6 +71,8 @@ public:
     int SelectedDataSet() const { return selected_; }
     int DataSetById(const char* dataId) const;
     const BookDataSet* DataSet(int index) const;
+    // Figures computed from a data set's journal at their first use (the journals read first).
+    const JournalSummary& Summary(int index);
     AccountTotals& Totals(int index);
     void ForgetJournalFigures();
 
