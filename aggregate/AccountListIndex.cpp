@@ -31,8 +31,8 @@ AccountListIndex::AccountListIndex(const AccountList& list, SetOfClass setOf) {
     const auto count = static_cast<std::int64_t>(entries.size());
     if (span <= std::max(kDenseFloor, kDenseSlotsPerCode * count)) {
         first_ = entries.front().account;
-        dense_.assign(static_cast<std::size_t>(span), Slot{});
-        denseSize_ = dense_.size();
+        dense_.assign(static_cast<std::size_t>(span) + 1, Slot{});
+        denseSize_ = static_cast<std::uint64_t>(span);
     } else {
         std::size_t size = 4;
         int bits = 2;

@@ -29,8 +29,8 @@ public:
         // category, which the journal's lines vary at random.
         const std::span<const Node> debit = NodesOf(line.debit.account);
         const std::span<const Node> credit = NodesOf(line.credit.account);
-        const std::size_t debitCount = debitWanted ? debit.size() : 0;
-        const std::size_t creditCount = creditWanted ? credit.size() : 0;
+        const std::size_t debitCount = debit.size() * std::size_t{debitWanted};
+        const std::size_t creditCount = credit.size() * std::size_t{creditWanted};
         // Mostly one node on one side: taken without a branch on which side it is.
         if (debitCount + creditCount == 1) {
             const bool isDebit = debitCount != 0;
@@ -70,9 +70,10 @@ private:
     // the codes (a multiplication and, mostly, one probe).
     std::span<const Node> NodesOf(std::int32_t account) const {
         if (!dense_.empty()) {
-            const std::uint64_t at = static_cast<std::uint64_t>(std::int64_t{account} - first_);
-            if (at >= denseSize_) return {};
-            const Slot& slot = dense_[at];
+            // A code outside the table takes its last slot, which is empty: no branch on codes
+            // that the journal's lines vary at random.
+            const std::uint64_t offset = static_cast<std::uint64_t>(std::int64_t{account} - first_);
+            const Slot& slot = dense_[offset < denseSize_ ? offset : denseSize_];
             return std::span<const Node>(nodes_.data() + slot.begin, slot.end - slot.begin);
         }
         if (slots_.empty()) return {};
