@@ -133,7 +133,8 @@ TEST(JournalSummaryTest, SecuritiesFivePercentIsTruncatedPerLine) {
     ASSERT_TRUE(summary.Grouped());
     StandIn::FindCondition all;
     ASSERT_EQ(all.Compile(nullptr, StandIn::FindTarget::JournalLine), 0);
-    EXPECT_EQ(Sum(books, summary, all).rates[0].securitiesSales, 1);  // 1 + 1 - 1, not 39 / 20
+    const std::int64_t securities = Sum(books, summary, all).rates[0].securitiesSales;  // packed: a copy
+    EXPECT_EQ(securities, 1);  // 1 + 1 - 1, not 39 / 20
 }
 
 TEST(JournalSummaryTest, TooManyGroupsAreWalkedLineByLine) {
