@@ -1,6 +1,6 @@
 // The journal summary answers every count and sum as a walk over the lines does: grouped lines
-// add up to the same wrapping sums, the securities' 5% is truncated per line, and books with
-// too many groups are walked line by line.
+// add up to the same wrapping sums, the securities' 5% is truncated per line, the smallest
+// amount is taken without overflow, and books with too many groups are walked line by line.
 #include "CoreTestSupport.h"
 
 #include "core_api/standin/FindCondition.h"
@@ -135,6 +135,24 @@ TEST(JournalSummaryTest, SecuritiesFivePercentIsTruncatedPerLine) {
     ASSERT_EQ(all.Compile(nullptr, StandIn::FindTarget::JournalLine), 0);
     const std::int64_t securities = Sum(books, summary, all).rates[0].securitiesSales;  // packed: a copy
     EXPECT_EQ(securities, 1);  // 1 + 1 - 1, not 39 / 20
+}
+
+// A sale on the debit side takes its amount from the figure; the smallest amount there is
+// wraps to itself, as every other sum of the stand-in wraps.
+TEST(JournalSummaryTest, TheSmallestAmountIsTakenByWrapping) {
+    BookDataSet books;
+    BookLine line;
+    BookSide sale;
+    sale.category = 11;
+    sale.rate = 1000;
+    sale.amount = std::numeric_limits<std::int64_t>::min();
+    line.SetSide(1, sale);
+    line.SetMonthKind(4);
+    books.journal.push_back(line);
+    StandIn::FindCondition all;
+    ASSERT_EQ(all.Compile(nullptr, StandIn::FindTarget::JournalLine), 0);
+    const std::int64_t sales = Sum(books, JournalSummary(books), all).rates[0].taxableSalesExcl;  // packed: a copy
+    EXPECT_EQ(sales, std::numeric_limits<std::int64_t>::min());
 }
 
 TEST(JournalSummaryTest, TooManyGroupsAreWalkedLineByLine) {
