@@ -158,9 +158,9 @@ bool FindCondition::Matches(const BookLine& line) const { return MatchesLineCode
 bool FindCondition::MatchesLineCodes(std::uint64_t codes) const {
     if (matchAll_) return true;
     if (direct_) {
-        const unsigned terms = monthTerms_[codes >> BookLine::kMonthShift] |
-                               debitTerms_[(codes >> BookLine::kCategoryShift) & 0xFF] |
-                               creditTerms_[(codes >> (BookLine::kSideBits + BookLine::kCategoryShift)) & 0xFF];
+        const unsigned terms = monthTerms_[BookLine::MonthKindOf(codes)] |
+                               debitTerms_[BookLine::CategoryOf(codes, 1)] |
+                               creditTerms_[BookLine::CategoryOf(codes, 2)];
         return holdsFor_[terms];
     }
     return !chains_.empty() && Evaluate(Root(), LineCodes{codes});
