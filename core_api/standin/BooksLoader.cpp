@@ -4,7 +4,10 @@
 #include "core_api/StKOTEISHISANINFO.h"
 #include "core_api/standin/AccountingCalendar.h"
 #include "core_api/standin/BooksSax.h"
+#include "core_api/standin/JournalScanReader.h"
+#ifdef TXLINK_HAVE_SIMDJSON
 #include "core_api/standin/JournalReader.h"
+#endif
 #include "core_api/standin/SavedReturnKeys.h"
 #include "platform/WorldError.h"
 
@@ -324,7 +327,9 @@ void ReadFaults(const Json& value, const KeyPath& path, Books& books) {
     }
 }
 
-Books ReadBooks(const Json& root) {
+}  // namespace
+
+Books ReadBooksHead(const Json& root) {
     KeyPath top;
     RequireObject(root, top, {"user", "selection", "folders", "connection", "faults", "dataSets"});
     Books books;
@@ -357,25 +362,24 @@ Books ReadBooks(const Json& root) {
     return books;
 }
 
-[[noreturn]] void Refuse(const std::string& name, const std::string& path, const std::string& problem) {
-    throw WorldError(name + ": " + (path.empty() ? "(top level)" : path) + ": " + problem);
+void RefuseBooks(const std::string& name, const BooksFormatError& error) {
+    throw WorldError(name + ": " + (error.path.empty() ? "(top level)" : error.path) + ": " + error.what());
 }
 
-// Lines per chunk of a journal: a few megabytes of text, read and parsed at a time.
-constexpr std::size_t kLinesPerChunk = 16384;
+namespace {
 
-BooksHead ReadHead(BooksInput&& input) {
+BooksHead ReadHead(BooksInput&& input, const BooksReadOptions& options) {
     const std::string name = input.Name();
     try {
-        SplitBooks split = SplitJournals(input, kLinesPerChunk);
+        SplitBooks split = SplitJournals(input, options.linesPerChunk);
         BooksSax sax(split);
-        nlohmann::json::sax_parse(split.head, &sax);
-        BooksHead head{ReadBooks(sax.Root()), nullptr};
+        Json::sax_parse(split.head, &sax);
+        BooksHead head{ReadBooksHead(sax.Root()), nullptr};
         if (!split.journals.empty())
-            head.journals = std::make_unique<PendingJournals>(std::move(input), std::move(split.journals));
+            head.journals = std::make_unique<PendingJournals>(std::move(input), std::move(split.journals), options.journals);
         return head;
     } catch (const BooksFormatError& e) {
-        Refuse(name, e.path, e.what());
+        RefuseBooks(name, e);
     }
 }
 
@@ -386,32 +390,42 @@ Books Complete(BooksHead&& head) {
 
 }  // namespace
 
-PendingJournals::PendingJournals(BooksInput&& input, std::vector<JournalExtent>&& journals)
-    : input_(std::move(input)), journals_(std::move(journals)) {}
+PendingJournals::PendingJournals(BooksInput&& input, std::vector<JournalExtent>&& journals, JournalReading reading)
+    : input_(std::move(input)), journals_(std::move(journals)), reading_(reading) {}
 
 PendingJournals::~PendingJournals() = default;
 
-void PendingJournals::ReadInto(Books& books) {
-    try {
-        JournalReader reader;
-        for (const JournalExtent& journal : journals_) {
-            if (journal.dataSet >= books.dataSets.size()) continue;
-            BookDataSet& dataSet = books.dataSets[journal.dataSet];
-            const StDATAINFO& info = dataSet.info;
-            AccountingCalendar calendar(info.periodFirst, info.periodLast, AccountingCalendar::ClosingDayOf(info.periodLast));
-            reader.Read(input_, journal, calendar, dataSet.journal);
-        }
-    } catch (const BooksFormatError& e) {
-        Refuse(input_.Name(), e.path, e.what());
+template <typename Reader>
+void PendingJournals::ReadAllWith(Books& books) {
+    Reader reader;
+    for (const JournalExtent& journal : journals_) {
+        if (journal.dataSet >= books.dataSets.size()) continue;
+        BookDataSet& dataSet = books.dataSets[journal.dataSet];
+        const StDATAINFO& info = dataSet.info;
+        AccountingCalendar calendar(info.periodFirst, info.periodLast, AccountingCalendar::ClosingDayOf(info.periodLast));
+        reader.Read(input_, journal, calendar, dataSet.journal);
     }
 }
 
-BooksHead ReadBooksHeadFile(const std::string& hostPath) { return ReadHead(BooksInput::File(hostPath)); }
+void PendingJournals::ReadInto(Books& books) {
+    try {
+#ifdef TXLINK_HAVE_SIMDJSON
+        if (reading_ == JournalReading::Build) return ReadAllWith<JournalReader>(books);
+#endif
+        ReadAllWith<JournalScanReader>(books);
+    } catch (const BooksFormatError& e) {
+        RefuseBooks(input_.Name(), e);
+    }
+}
+
+BooksHead ReadBooksHeadFile(const std::string& hostPath) {
+    return ReadHead(BooksInput::File(hostPath), BooksReadOptions());
+}
 
 Books ReadBooksFile(const std::string& hostPath) { return Complete(ReadBooksHeadFile(hostPath)); }
 
-Books ReadBooksText(std::string_view utf8Json, const std::string& name) {
-    return Complete(ReadHead(BooksInput::Text(utf8Json, name)));
+Books ReadBooksText(std::string_view utf8Json, const std::string& name, const BooksReadOptions& options) {
+    return Complete(ReadHead(BooksInput::Text(utf8Json, name), options));
 }
 
 }  // namespace StandIn

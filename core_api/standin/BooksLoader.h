@@ -7,6 +7,7 @@
 #include "core_api/standin/Books.h"
 #include "core_api/standin/BooksInput.h"
 #include "core_api/standin/BooksSplitter.h"
+#include "core_api/standin/BooksValues.h"
 
 #include <memory>
 #include <string>
@@ -15,17 +16,33 @@
 
 namespace StandIn {
 
+// Lines per chunk of a journal: a few megabytes of text, read and parsed at a time.
+inline constexpr std::size_t kLinesPerChunk = 16384;
+
+// The journal readers: the build's own (the fastest it has), or the plain scan that every build
+// has and the Windows build uses.
+enum class JournalReading { Build, Scan };
+
+struct BooksReadOptions {
+    std::size_t linesPerChunk = kLinesPerChunk;
+    JournalReading journals = JournalReading::Build;
+};
+
 // The journals of books whose head has been read: read when they are first needed.
 class PendingJournals {
 public:
-    PendingJournals(BooksInput&& input, std::vector<JournalExtent>&& journals);
+    PendingJournals(BooksInput&& input, std::vector<JournalExtent>&& journals, JournalReading reading);
     ~PendingJournals();
     // Fills the journal of each data set; WorldError when a journal does not fit the format.
     void ReadInto(Books& books);
 
 private:
+    template <typename Reader>
+    void ReadAllWith(Books& books);
+
     BooksInput input_;
     std::vector<JournalExtent> journals_;
+    JournalReading reading_;
 };
 
 struct BooksHead {
@@ -38,6 +55,11 @@ BooksHead ReadBooksHeadFile(const std::string& hostPath);
 // The whole books.
 Books ReadBooksFile(const std::string& hostPath);
 // name stands for the text in messages.
-Books ReadBooksText(std::string_view utf8Json, const std::string& name);
+Books ReadBooksText(std::string_view utf8Json, const std::string& name, const BooksReadOptions& options = {});
+
+// Everything of the books but the journal lines, from the tree of the books (or of their head).
+Books ReadBooksHead(const Json& root);
+// The WorldError of books that do not fit the format: the name, the key path and the problem.
+[[noreturn]] void RefuseBooks(const std::string& name, const BooksFormatError& error);
 
 }  // namespace StandIn

@@ -64,7 +64,7 @@ bool BooksSax::number_unsigned(Json::number_unsigned_t value) {
 }
 
 bool BooksSax::number_float(Json::number_float_t, const std::string& text) {
-    NewValue(Json(text));
+    NewValue(NumberLiteral(text));
     return true;
 }
 

@@ -12,7 +12,7 @@ namespace StandIn {
 
 class BooksSax {
 public:
-    using Json = nlohmann::json;
+    using Json = StandIn::Json;
 
     // split maps positions in the head to positions in the file.
     explicit BooksSax(const SplitBooks& split) : split_(split) {}
@@ -21,7 +21,7 @@ public:
     bool boolean(bool value);
     bool number_integer(Json::number_integer_t value);
     bool number_unsigned(Json::number_unsigned_t value);
-    // Kept as its text, so that an amount with a fraction is read exactly.
+    // Kept as its literal, so that an amount with a fraction is read exactly.
     bool number_float(Json::number_float_t value, const std::string& text);
     bool string(std::string& value);
     bool binary(Json::binary_t& value);

@@ -239,6 +239,9 @@ private:
         out_.head.append(newlines_, '\n');
         out_.head.append(static_cast<std::size_t>(std::min(fill, kMaxColumnFill)), ' ');
         inJournal_ = false;
+        // A list's closing bracket is never inside a string: the block scan may have left the
+        // state of a later byte of its block.
+        inString_ = escape_ = false;
         if (close == nullptr) return;
         out_.marks.emplace_back(out_.head.size(), closeAt);
         out_.head += *close;

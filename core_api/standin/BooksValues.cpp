@@ -14,7 +14,20 @@ constexpr std::int64_t kUnitsPerYen = 10000;
 
 std::string Shortened(std::string text) { return text.size() > 40 ? text.substr(0, 37) + "..." : text; }
 
-std::string Describe(const Json& value) { return Shortened(value.dump()); }
+constexpr std::uint64_t kNumberLiteralSubtype = 1;
+
+bool IsNumberLiteral(const Json& value) {
+    return value.is_binary() && value.get_binary().has_subtype() && value.get_binary().subtype() == kNumberLiteralSubtype;
+}
+
+std::string_view LiteralText(const Json& value) {
+    const auto& bytes = value.get_binary();
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+std::string Describe(const Json& value) {
+    return Shortened(IsNumberLiteral(value) ? std::string(LiteralText(value)) : value.dump());
+}
 
 std::string Describe(const Scalar& value) {
     switch (value.kind) {
@@ -31,9 +44,18 @@ std::string Describe(const Scalar& value) {
 
 }  // namespace
 
+Json NumberLiteral(const std::string& text) {
+    return Json::binary(Json::binary_t::container_type(text.begin(), text.end()), kNumberLiteralSubtype);
+}
+
 Scalar ScalarOf(const Json& value) {
     Scalar s;
     if (value.is_null()) return s;
+    if (IsNumberLiteral(value)) {
+        s.kind = Scalar::Kind::Number;
+        s.text = LiteralText(value);
+        return s;
+    }
     if (value.is_boolean()) s.kind = Scalar::Kind::Boolean, s.boolean = value.get<bool>();
     else if (value.is_number_unsigned()) s.kind = Scalar::Kind::Unsigned, s.unsignedInteger = value.get<std::uint64_t>();
     else if (value.is_number_integer()) s.kind = Scalar::Kind::Integer, s.integer = value.get<std::int64_t>();

@@ -13,7 +13,9 @@
 
 namespace StandIn {
 
-using Json = nlohmann::json;
+// Objects keep their keys in the order of the text, so that the first problem of an object is
+// the first one written.
+using Json = nlohmann::ordered_json;
 
 // One scalar value as the parser delivers it, without a document tree (the journal lines are
 // read from these directly).
@@ -27,6 +29,10 @@ struct Scalar {
     const Json* other = nullptr;  // Other: an object or list of a tree
 };
 Scalar ScalarOf(const Json& value);
+
+// A number with a fraction or an exponent as a tree holds it: its literal, so that an amount
+// stays exact and a message quotes it as written.
+Json NumberLiteral(const std::string& text);
 
 std::int64_t ReadInteger(const Scalar& value, const KeyPath& path, std::int64_t min, std::int64_t max);
 bool ReadFlag(const Scalar& value, const KeyPath& path);

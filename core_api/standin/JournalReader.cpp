@@ -1,6 +1,8 @@
 #include "core_api/standin/JournalReader.h"
 
 #include "core_api/standin/BooksValues.h"
+#include "core_api/standin/JournalFields.h"
+#include "core_api/standin/JournalLineTree.h"
 #include "platform/MbcsText.h"
 
 #include <simdjson.h>
@@ -19,59 +21,6 @@ namespace od = simdjson::ondemand;
 namespace {
 
 constexpr std::string_view kDateKey = "date";
-
-enum class LineKey { Date, Closing, Debit, Credit, Note, Unknown };
-enum class SideKey { Amount, Account, Tax, Category, Rate, Department, Reduced, Business, Note, Unknown };
-
-LineKey LineKeyOf(std::string_view key) {
-    if (!key.empty() && key[0] == '_') return LineKey::Note;
-    if (key == "debit") return LineKey::Debit;
-    if (key == "credit") return LineKey::Credit;
-    if (key == "date") return LineKey::Date;
-    if (key == "closing") return LineKey::Closing;
-    return LineKey::Unknown;
-}
-
-SideKey SideKeyOf(std::string_view key) {
-    if (key.empty()) return SideKey::Unknown;
-    switch (key[0]) {
-    case '_': return SideKey::Note;
-    case 'a': return key == "amount" ? SideKey::Amount : key == "account" ? SideKey::Account : SideKey::Unknown;
-    case 't': return key == "tax" ? SideKey::Tax : SideKey::Unknown;
-    case 'c': return key == "category" ? SideKey::Category : SideKey::Unknown;
-    case 'r': return key == "rate" ? SideKey::Rate : key == "reduced" ? SideKey::Reduced : SideKey::Unknown;
-    case 'd': return key == "department" ? SideKey::Department : SideKey::Unknown;
-    case 'b': return key == "business" ? SideKey::Business : SideKey::Unknown;
-    }
-    return SideKey::Unknown;
-}
-
-std::string OneLine(std::string_view text) {
-    std::string line(text);
-    for (char& c : line)
-        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-    return line;
-}
-
-
-// A number literal that the JSON grammar allows: digits with an optional minus, fraction and exponent.
-bool IsJsonNumber(std::string_view text) {
-    std::size_t i = 0;
-    auto digits = [&] {
-        std::size_t start = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-        return i > start;
-    };
-    if (i < text.size() && text[i] == '-') ++i;
-    if (!digits()) return false;
-    if (i < text.size() && text[i] == '.' && (++i, !digits())) return false;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        if (!digits()) return false;
-    }
-    return i == text.size();
-}
 
 // Where the parser stands in the text, or otherwise when it cannot tell.
 template <typename Thing>
@@ -114,26 +63,12 @@ struct JournalReader::Parser {
         if (at < buffer.data() || at > buffer.data() + textEnd) at = buffer.data();
         std::uint64_t offset = FileOffset(at);
         std::string_view rest(at, textEnd - static_cast<std::size_t>(at - buffer.data()));
-        std::string near = rest.size() > 20 ? std::string(rest.substr(0, 20)) + "..." : std::string(rest);
-        if (!near.empty() && near.back() == ']' && rest.size() <= 1) near.clear();  // the closing bracket added here
-        std::string problem = "not JSON near byte " + std::to_string(offset) + (near.empty() ? "" : " (" + near + ")") +
-                              ": " + simdjson::error_message(error);
-        LineFail(OneLine(problem), key, sideKey);
+        LineFail(NotJsonProblem(offset, rest, simdjson::error_message(error)), key, sideKey);
     }
 
     // key and sideKey: nullptr when the problem is the line's (or the side's) own.
     [[noreturn]] void LineFail(const std::string& problem, const std::string_view* key, const std::string_view* sideKey) const {
-        KeyPath root;
-        KeyPath dataSets = root.Key("dataSets");
-        KeyPath set = dataSets.Index(static_cast<long>(dataSet));
-        KeyPath journal = set.Key("journal");
-        KeyPath at = journal.Index(static_cast<long>(line));
-        if (key == nullptr) at.Fail(problem);
-        const std::string keyText(*key);
-        KeyPath keyPath = at.Key(keyText.c_str());
-        if (sideKey == nullptr) keyPath.Fail(problem);
-        const std::string sideKeyText(*sideKey);
-        keyPath.Key(sideKeyText.c_str()).Fail(problem);
+        FailAtLine(dataSet, line, problem, key, sideKey);
     }
 
     // The key of a field, escapes decoded only when it has any.
@@ -213,19 +148,8 @@ struct JournalReader::Parser {
                                                       : "an object is not a value of a journal side",
                          lineKey, &keyView);
             }
-            KeyPath none;
             try {
-                switch (which) {
-                case SideKey::Amount: side.amount = ReadAmount(scalar, none); break;
-                case SideKey::Account: side.account = static_cast<std::int32_t>(ReadInteger(scalar, none, INT32_MIN, INT32_MAX)); break;
-                case SideKey::Tax: side.tax = ReadAmount(scalar, none); break;
-                case SideKey::Category: side.category = static_cast<std::uint8_t>(ReadInteger(scalar, none, 0, 255)); break;
-                case SideKey::Rate: side.rate = static_cast<std::int32_t>(ReadInteger(scalar, none, 0, 100000)); break;
-                case SideKey::Department: side.department = static_cast<std::int32_t>(ReadInteger(scalar, none, INT32_MIN, INT32_MAX)); break;
-                case SideKey::Reduced: side.reduced = ReadFlag(scalar, none); break;
-                case SideKey::Business: side.business = static_cast<std::uint8_t>(ReadInteger(scalar, none, 0, 6)); break;
-                default: none.Fail("unknown key of a journal side");
-                }
+                StoreSideValue(which, scalar, KeyPath(), side);
             } catch (const BooksFormatError& e) {
                 LineFail(e.what(), lineKey, &keyView);
             }
@@ -268,15 +192,13 @@ struct JournalReader::Parser {
             }
             Scalar scalar = ScalarOf(v, &keyView, nullptr);
             if (scalar.kind == Scalar::Kind::Null) continue;
-            KeyPath none;
+            const KeyPath none;
             try {
                 if (which == LineKey::Date) {
                     line.date = ReadDate(scalar, none);
                     hasDate = true;
                 } else if (which == LineKey::Closing) {
-                    if (scalar.kind == Scalar::Kind::Text && scalar.text == "interim") closing = Closing::Interim;
-                    else if (scalar.kind == Scalar::Kind::Text && scalar.text == "yearEnd") closing = Closing::YearEnd;
-                    else none.Fail("expected \"interim\" or \"yearEnd\"");
+                    closing = ClosingOf(scalar, none);
                 } else {
                     none.Fail("unknown key of a journal line");
                 }
@@ -331,7 +253,7 @@ void JournalReader::Read(const BooksInput& input, const JournalExtent& journal, 
             BookLine line = p.ReadLine(value, closing);
             int position = calendar.PositionOf(line.date);
             if (position == 0 && outsideLine == SIZE_MAX) outsideLine = p.line, outsideDate = line.date;
-            line.SetMonthKind(closing == Closing::Interim ? 15 : closing == Closing::YearEnd ? 18 : position);
+            line.SetMonthKind(MonthKindOf(closing, position));
             lines.push_back(line);
         }
         if (first && chunk.firstLine > 0) {

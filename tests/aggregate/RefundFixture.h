@@ -37,7 +37,7 @@ protected:
         DataSet()["journal"] = nlohmann::json::array();
     }
 
-    nlohmann::json& DataSet() { return books_["dataSets"][0]; }
+    nlohmann::json& DataSet() { return SelectedDataSet(books_); }
     void MakeIndividual(int incomeKind) {
         DataSet()["entity"] = 3;
         DataSet()["incomeKind"] = incomeKind;

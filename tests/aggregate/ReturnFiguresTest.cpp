@@ -29,8 +29,8 @@ nlohmann::json Sale(int date, int category, int amount, int rate, bool reduced =
 class ReturnFiguresTest : public HostFixture {
 protected:
     int Run(const nlohmann::json& journal, int rateCount = 5, int startMonth = 4, int endMonth = 3) {
-        books_["dataSets"][0]["journal"] = journal;
-        books_["dataSets"][0]["rates"] = rateCount;
+        SelectedDataSet(books_)["journal"] = journal;
+        SelectedDataSet(books_)["rates"] = rateCount;
         LoadBooks(books_);
         StartHost();
         BuildMonthCondition(context_.monthCondition, FiscalYear{4, 103}, startMonth, endMonth, 0);
@@ -83,7 +83,7 @@ TEST_F(ReturnFiguresTest, FewerRatesStillStampFiveButSweepOnlyTheCounted) {
 }
 
 TEST_F(ReturnFiguresTest, NoSettingsObjectStampsNothing) {
-    books_["dataSets"][0]["taxObject"] = false;
+    SelectedDataSet(books_)["taxObject"] = false;
     EXPECT_EQ(Run(nlohmann::json::array()), 0);
     EXPECT_EQ(+rates_[0].taxRate, 0);
     EXPECT_EQ(activity_.sweeps, 0);

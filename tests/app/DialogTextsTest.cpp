@@ -10,7 +10,7 @@ protected:
     // The texts for these tax settings (CP932, like the literals they are compared with).
     std::vector<std::string> Texts(const nlohmann::json& tax) {
         auto books = ScenarioBooks();
-        books["dataSets"][0]["tax"] = tax;
+        SelectedDataSet(books)["tax"] = tax;
         LoadBooks(books);
         StartHost();
         state_ = ReadSelectedData();

@@ -11,7 +11,7 @@ class MonthLookupTest : public HostFixture {
 protected:
     void Period(std::int32_t first, std::int32_t last) {
         auto books = ScenarioBooks();
-        books["dataSets"][0]["period"] = {first, last};
+        SelectedDataSet(books)["period"] = {first, last};
         LoadBooks(books);
         StartHost();
         dataSets_ = ReadSelectedData().dataSets;

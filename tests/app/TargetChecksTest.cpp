@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(TargetChecksTest, SavedReturnOfThisDataSetAndItsSettingsIsUsable) {
-    books_["dataSets"][0]["savedReturn"] = SavedReturn();
+    SelectedDataSet(books_)["savedReturn"] = SavedReturn();
     EXPECT_TRUE(Match(books_));
 }
 
@@ -57,7 +57,7 @@ TEST_F(TargetChecksTest, SavedReturnDifferingInOneConditionIsNotUsable) {
         auto books = ScenarioBooks();
         auto saved = SavedReturn();
         saved[key] = value;
-        books["dataSets"][0]["savedReturn"] = saved;
+        SelectedDataSet(books)["savedReturn"] = saved;
         StandIn::Reset();
         EXPECT_FALSE(Match(books)) << key << " " << value;
         HostSession::Stop();
@@ -65,10 +65,10 @@ TEST_F(TargetChecksTest, SavedReturnDifferingInOneConditionIsNotUsable) {
 }
 
 TEST_F(TargetChecksTest, SimplifiedTaxationWantsASimplifiedReturn) {
-    books_["dataSets"][0]["tax"]["method"] = 1;
+    SelectedDataSet(books_)["tax"]["method"] = 1;
     auto saved = SavedReturn();
     saved["kind"] = 2;
-    books_["dataSets"][0]["savedReturn"] = saved;
+    SelectedDataSet(books_)["savedReturn"] = saved;
     EXPECT_TRUE(Match(books_));
 }
 
@@ -79,7 +79,7 @@ TEST_F(TargetChecksTest, MissingSavedReturnIsRecordedAndNotUsable) {
 }
 
 TEST_F(TargetChecksTest, SixthBusinessCategoryIsCountedInTheChosenMonths) {
-    books_["dataSets"][0]["journal"] = {LineWith(20240501, 11, 6), LineWith(20240601, 11, 5),
+    SelectedDataSet(books_)["journal"] = {LineWith(20240501, 11, 6), LineWith(20240601, 11, 5),
                                         LineWith(20240701, 11, 6)};
     Load(books_);
     std::int32_t count = -1;
@@ -102,7 +102,7 @@ TEST_F(TargetChecksTest, UndeterminedImportTaxOnEitherSide) {
             auto books = ScenarioBooks();
             auto line = LineWith(20240501, 0, 0);
             line[debit ? "debit" : "credit"]["category"] = category;
-            books["dataSets"][0]["journal"] = {line};
+            SelectedDataSet(books)["journal"] = {line};
             StandIn::Reset();
             Load(books);
             EXPECT_TRUE(HasUndeterminedImportTax(context_)) << category << (debit ? " debit" : " credit");
@@ -112,13 +112,13 @@ TEST_F(TargetChecksTest, UndeterminedImportTaxOnEitherSide) {
 }
 
 TEST_F(TargetChecksTest, NeighbouringCategoriesAreNotImportTax) {
-    books_["dataSets"][0]["journal"] = {LineWith(20240501, 30, 0), LineWith(20240501, 38, 0)};
+    SelectedDataSet(books_)["journal"] = {LineWith(20240501, 30, 0), LineWith(20240501, 38, 0)};
     Load(books_);
     EXPECT_FALSE(HasUndeterminedImportTax(context_));
 }
 
 TEST_F(TargetChecksTest, ImportTaxOutsideTheChosenMonthsDoesNotCount) {
-    books_["dataSets"][0]["journal"] = {LineWith(20240501, 33, 0)};
+    SelectedDataSet(books_)["journal"] = {LineWith(20240501, 33, 0)};
     Load(books_);
     BuildMonthCondition(context_.monthCondition, FiscalYear{4, 103}, 6, 3, 0);
     EXPECT_FALSE(HasUndeterminedImportTax(context_));

@@ -22,9 +22,9 @@ std::string BooksWith(const std::string& journalMember) {
            R"(, "assets": [{"date": 20240401, "name": "x]}"}]}]})";
 }
 
-std::string ErrorOf(const std::string& json) {
+std::string ErrorOf(const std::string& json, StandIn::JournalReading journals = StandIn::JournalReading::Build) {
     try {
-        StandIn::ReadBooksText(json, "books text");
+        StandIn::ReadBooksText(json, "books text", {StandIn::kLinesPerChunk, journals});
     } catch (const WorldError& e) {
         return e.what();
     }
@@ -109,10 +109,30 @@ TEST(JournalReadingTest, ProblemsNameTheLineTheKeyAndTheByte) {
          "books text: dataSets[0].journal[1].closing: expected \"interim\" or \"yearEnd\""},
         {R"("journal": [{"date": 20240401}, {"date": 20240401]])", "books text: dataSets[0].journal[1]: not JSON near byte "},
     };
-    for (const Case& c : cases) {
-        std::string error = ErrorOf(BooksWith(c.journal));
-        EXPECT_EQ(error.rfind(c.error, 0), 0u) << c.journal << "\n" << error;
-        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+    for (auto journals : {StandIn::JournalReading::Build, StandIn::JournalReading::Scan}) {
+        for (const Case& c : cases) {
+            std::string error = ErrorOf(BooksWith(c.journal), journals);
+            EXPECT_EQ(error.rfind(c.error, 0), 0u) << c.journal << "\n" << error;
+            EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+        }
+    }
+}
+
+// A data set in front of the selected one whose journal list closes in the same 64 bytes as a
+// string of its own begins: the split must still find the journals after it.
+TEST(JournalReadingTest, ANeighboursJournalClosingBesideAStringHidesNoLaterJournal) {
+    const std::string books =
+        R"({"selection": [1, 1], "dataSets": [)"
+        R"({"number": 3, "period": [20240401, 20250331], "journal": [{"date":20240401}],"company":")" +
+        std::string(60, 'A') +
+        R"("}, {"number": 1, "period": [20240401, 20250331], "journal": [{"date": 20240502}, {"date": 20240603}]}]})";
+    for (auto journals : {StandIn::JournalReading::Build, StandIn::JournalReading::Scan}) {
+        const StandIn::Books read = StandIn::ReadBooksText(books, "books text", {StandIn::kLinesPerChunk, journals});
+        ASSERT_EQ(read.dataSets.size(), 2u);
+        EXPECT_EQ(read.dataSets[0].journal.size(), 1u);
+        ASSERT_EQ(read.dataSets[1].journal.size(), 2u);
+        EXPECT_EQ(read.dataSets[1].journal[1].date, 20240603);
+        EXPECT_EQ(std::string(read.dataSets[0].info.companyName), std::string(60, 'A'));
     }
 }
 

@@ -32,7 +32,7 @@ protected:
     // The core serves books whose data set has this number of tax rates.
     void Serve(int rateCount) {
         auto books = ScenarioBooks();
-        books["dataSets"][0]["rates"] = rateCount;
+        SelectedDataSet(books)["rates"] = rateCount;
         LoadBooks(books);
         StartHost();
     }
@@ -109,7 +109,7 @@ TEST_F(BasicSectionTest, JournalMethodLooksForTransitionalFiguresUpToTheRateCoun
 
 TEST_F(BasicSectionTest, NoTaxSettingsObjectMeansNoTransitionalFigures) {
     auto books = ScenarioBooks();
-    books["dataSets"][0]["taxObject"] = false;
+    SelectedDataSet(books)["taxObject"] = false;
     LoadBooks(books);
     StartHost();
     rates_[4].badDebtsExcl = 1;

@@ -167,7 +167,7 @@ TEST_F(JournalDataTest, RemainderBeyondSixtyFourBitsFailsBeforeItsElement) {
 
 TEST_F(JournalDataTest, NoTaxSettingsObjectFailsRightAfterDataOpens) {
     auto books = ScenarioBooks();
-    books["dataSets"][0]["taxObject"] = false;
+    SelectedDataSet(books)["taxObject"] = false;
     StandIn::Reset();
     StandIn::LoadBooksText(books.dump());
     EXPECT_FALSE(Write());

@@ -59,7 +59,7 @@ TEST(EnvironmentScenario, EachCodeThroughAWholeProgram) {
 
 nlohmann::json SimplifiedWithSixthCategory(std::int32_t periodFirst, std::int32_t periodLast) {
     auto books = ScenarioBooks();
-    auto& dataSet = books["dataSets"][0];
+    auto& dataSet = SelectedDataSet(books);
     dataSet["period"] = {periodFirst, periodLast};
     dataSet["tax"]["method"] = 1;
     dataSet["journal"][0]["date"] = periodFirst;
@@ -98,7 +98,7 @@ TEST(RangeScenario, FatalCountStatusEndsTheRunWithTheManagersMessage) {
 }
 TEST(RangeScenario, UndeterminedImportTaxInformsOnceAndTheRunGoesOn) {
     auto books = ScenarioBooks();
-    books["dataSets"][0]["journal"][0]["debit"]["category"] = 33;
+    SelectedDataSet(books)["journal"][0]["debit"]["category"] = 33;
     const ProgramRun run = RunIn("[TX31]\r\nProgramLevel=4\r\n", books);
     EXPECT_EQ(run.exitStatus, 0);
     ASSERT_EQ(RunMessages(run).size(), 2u);
@@ -132,7 +132,7 @@ namespace {
 // Purchases too large for the aggregation's arithmetic (10^14 yen and more).
 nlohmann::json BooksBeyondTheAmountLimit() {
     auto books = ScenarioBooks();
-    auto& dataSet = books["dataSets"][0];
+    auto& dataSet = SelectedDataSet(books);
     dataSet["accounts"].push_back({{"code", 300}, {"name", Utf8(u8"仕入高")}, {"class", "0x20804000"}});
     for (int date : {20240510, 20240610}) {
         dataSet["journal"].push_back({{"date", date},

@@ -32,7 +32,7 @@ std::string Content(const std::string& path) {
 // The scenario books with a second data set, number 3, selected by selection [1, 3].
 nlohmann::json BooksOfTwoDataSets(int selected) {
     nlohmann::json books = ScenarioBooks();
-    nlohmann::json second = books["dataSets"][0];
+    nlohmann::json second = SelectedDataSet(books);
     second["id"] = "DS0003";
     second["number"] = 3;
     books["dataSets"].push_back(second);

@@ -149,8 +149,8 @@ TEST_F(ConditionsScenario, EachMonthRuleStopsExecute) {
     };
     for (const auto& c : cases) {
         const std::string trace = c.start + "-" + c.end + " in " + std::to_string(c.first);
-        books_["dataSets"][0]["period"] = {c.first, c.last};
-        books_["dataSets"][0]["journal"][0]["date"] = c.first;
+        SelectedDataSet(books_)["period"] = {c.first, c.last};
+        SelectedDataSet(books_)["journal"][0]["date"] = c.first;
         const ProgramRun run = Run("text 1008 C:\\a.xml\ntext 1014 " + c.start + "\ntext 1016 " + c.end + "\nkey F12\n");
         EXPECT_EQ(run.MessageTexts(), (std::vector<std::string>{kMonths, kCancelled})) << trace << run.stderrText;
         EXPECT_EQ(run.Events("focus").back()["control"], c.focus) << trace;
@@ -159,7 +159,7 @@ TEST_F(ConditionsScenario, EachMonthRuleStopsExecute) {
 }
 
 TEST_F(ConditionsScenario, EnterOnARadioButtonNeverExecutes) {
-    books_["dataSets"][0]["savedReturn"] = SavedReturn();
+    SelectedDataSet(books_)["savedReturn"] = SavedReturn();
     const ProgramRun run = Run("text 1008 C:\\a.xml\nkey Enter 1029\nkey Enter 1031\n");
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_EQ(run.MessageTexts(), std::vector<std::string>{kCancelled});
@@ -183,7 +183,7 @@ TEST_F(ConditionsScenario, SettingsFileRemembersTheLastRunOfEachUserAndDataSet) 
 }
 
 TEST_F(ConditionsScenario, SavedReturnRunRemembersItsMethodAndMonths) {
-    books_["dataSets"][0]["savedReturn"] = SavedReturn();
+    SelectedDataSet(books_)["savedReturn"] = SavedReturn();
     const ProgramRun run = Run("text 1008 C:\\a.xml\nclick 1031\nkey F12\n");
     EXPECT_EQ(run.exitStatus, 0) << run.stderrText;
     EXPECT_EQ(Content(kSettingsFile), "yamada/1/2:1/7/9/C:\\a.xml\n");

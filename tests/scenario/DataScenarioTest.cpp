@@ -79,7 +79,7 @@ constexpr int kPurchases = 600;  // a goods-purchase account of the refund state
 // The scenario books' data set with its journal replaced and a goods-purchase account added.
 json Books(const json& journal, const json& tax) {
     json books = ScenarioBooks();
-    json& dataSet = books["dataSets"][0];
+    json& dataSet = SelectedDataSet(books);
     dataSet["journal"] = journal;
     dataSet["tax"] = tax;
     dataSet["accounts"].push_back({{"code", kPurchases}, {"name", Utf8(u8"仕入高")}, {"class", "0x20804000"}});
@@ -114,7 +114,7 @@ TEST(DataSection, CorporationUnderGeneralTaxation) {
         Line(20241011, Side(kCash, 800, 64, 1000), Side(kCash, 800)),
     };
     json books = Books(journal, Tax(2, 0, 0));
-    books["dataSets"][0]["assets"] = {{{"date", 20241001}, {"kind", 1}, {"cost", 300000}}};
+    SelectedDataSet(books)["assets"] = {{{"date", 20241001}, {"kind", 1}, {"cost", 300000}}};
     const Values expected = {
         {"D020114/KAZEIURIAGEZEINUKI10", "10000"},
         {"D020114/KAZEIURIAGEZEIGAKU10", "1000"},
@@ -162,8 +162,8 @@ TEST(DataSection, IndividualOfBusinessIncome) {
         Line(20240416, Side(kCash, 3000), Side(kSales, 3000, 14, 1000)),
     };
     json books = Books(journal, Tax(2, 0, 1));
-    books["dataSets"][0]["entity"] = 3;
-    books["dataSets"][0]["incomeKind"] = 1;
+    SelectedDataSet(books)["entity"] = 3;
+    SelectedDataSet(books)["incomeKind"] = 1;
     const Values expected = {
         {"D020114/KAZEIURIAGEZEINUKI10", "20000"},
         {"D020114/KAZEIURIAGEZEIGAKU10", "2000"},
@@ -233,7 +233,7 @@ TEST(DataSection, SavedReturnUnderGeneralTaxation) {
     };
     json amounts = json::array();
     for (int n = 1; n <= 16; ++n) amounts.push_back(n == 1 ? 100 : n == 9 ? 300 : n == 16 ? 7 : 0);
-    books["dataSets"][0]["savedReturn"] = SavedReturn(1, rates, {{"flags", {0, 2, 1}}, {"amounts", amounts}});
+    SelectedDataSet(books)["savedReturn"] = SavedReturn(1, rates, {{"flags", {0, 2, 1}}, {"amounts", amounts}});
     const Values expected = {
         {"D020114/KAZEIURIAGEZEINUKI10", "1235"},
         {"D020114/HIKAZEIURIAGEYUUKAZEINUKI10", "20000"},
@@ -266,7 +266,7 @@ TEST(DataSection, LineWithoutRateLandsInTheGenerationsRate) {
     };
     for (const Case& c : cases) {
         json books = Books(json::array({Line(c.first, Side(kCash, 1000), Side(kSales, 1000, 14))}), Tax(2, 0, 0));
-        books["dataSets"][0]["period"] = {c.first, c.last};
+        SelectedDataSet(books)["period"] = {c.first, c.last};
         const std::string element = c.element;
         const std::string family5 = element.substr(0, 4) + "2" + element.substr(5);  // D0201.. -> D0202..
         const Values expected = {{element, "1000"}, {family5, "1000"}};
@@ -288,7 +288,7 @@ protected:
                     Line(20240417, Side(kCash, 20000), Side(kSales, 20000, 30, 1000)),
                 },
                 Tax(method, 0, 0, method == 1 ? 3 : 0));
-            json& dataSet = books["dataSets"][0];
+            json& dataSet = SelectedDataSet(books);
             dataSet["entity"] = 2;
             dataSet["incomeKind"] = 1;
             json amounts = json::array();
@@ -386,7 +386,7 @@ TEST(DataSection, FlagsOfTheTwoMethods) {
                        Tax(2, 0, 1));
     json amounts = json::array();
     for (int n = 1; n <= 16; ++n) amounts.push_back(n == 2 || n == 10 ? 5 : 0);
-    books["dataSets"][0]["savedReturn"] = SavedReturn(1, json::array(), {{"flags", {0, 2, 2}}, {"amounts", amounts}});
+    SelectedDataSet(books)["savedReturn"] = SavedReturn(1, json::array(), {{"flags", {0, 2, 2}}, {"amounts", amounts}});
     const WrittenData journal = DataOf(books, kJournalRun);
     EXPECT_EQ(journal.Value("KANPUH", "KESSANZEIKUBUN"), "1");
     EXPECT_EQ(journal.Value("KANPUH", "SHOHINSHIIRE1"), "55000");  // including the tax

@@ -55,7 +55,7 @@ std::string Joined(std::initializer_list<const char*> values) {
 // Goods purchases, SG&A, non-operating and other profit and loss, each with its total line.
 json CorporateBooks() {
     json books = ScenarioBooks();
-    json& dataSet = books["dataSets"][0];
+    json& dataSet = SelectedDataSet(books);
     dataSet["accounts"] = {
         Account(kCash, 0x10000000),
         Account(600, 0x20804000),
@@ -100,7 +100,7 @@ TEST(RefundScenario, FailedJournalFetchWritesTheFiguresGatheredBeforeIt) {
 // known department route as other income.
 TEST(RefundScenario, IndividualStatementByDepartment) {
     json books = ScenarioBooks();
-    json& dataSet = books["dataSets"][0];
+    json& dataSet = SelectedDataSet(books);
     dataSet["entity"] = 3;
     dataSet["incomeKind"] = 4;
     dataSet["accounts"] = {Account(kCash, 0x10000000), Account(200, 0x20804000), Account(300, 0x40882004)};

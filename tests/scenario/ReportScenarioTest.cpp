@@ -170,7 +170,7 @@ Texts Notified(int exitCode) {
 
 nlohmann::json BooksWithSavedReturn() {
     auto books = ScenarioBooks();
-    books["dataSets"][0]["savedReturn"] = {
+    SelectedDataSet(books)["savedReturn"] = {
         {"period", {20240401, 20250331}}, {"range", {20240401, 20250331}}, {"kind", 1}, {"credit", 1},
         {"interim", 1}, {"transitional", 1}, {"salesCalc", 1}, {"purchaseCalc", 0}};
     return books;

@@ -96,7 +96,7 @@ TEST(RunEnds, FinishedRunClosesWithItsMessageInEveryProgram) {
 // exempt data set, which the dialog refuses before any aggregation.
 TEST(RunEnds, DataSetWithoutTaxSettingsObjectIsRefusedAsExempt) {
     auto books = ScenarioBooks();
-    books["dataSets"][0]["taxObject"] = false;
+    SelectedDataSet(books)["taxObject"] = false;
     const ProgramRun run = RunWith(books, kExecute, {kLaunchedByParent});
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_EQ(run.MessageTexts(), std::vector<std::string>{Utf8(

@@ -14,12 +14,12 @@
 namespace {
 
 const std::string kAmountProblem =
-    "dataSets[0].journal[0].debit.amount: not an amount of yen with at most four fraction digits: \"1.23456\"";
+    "dataSets[1].journal[0].debit.amount: not an amount of yen with at most four fraction digits: \"1.23456\"";
 
 nlohmann::json BooksWithBrokenJournal() {
     auto books = ScenarioBooks();
-    books["dataSets"][0]["journal"][0]["debit"]["amount"] = "1.23456";
-    books["dataSets"][0]["savedReturn"] = {
+    SelectedDataSet(books)["journal"][0]["debit"]["amount"] = "1.23456";
+    SelectedDataSet(books)["savedReturn"] = {
         {"period", {20240401, 20250331}}, {"range", {20240401, 20250331}}, {"kind", 1}, {"credit", 1},
         {"interim", 1}, {"transitional", 1}, {"salesCalc", 1}, {"purchaseCalc", 0}};
     return books;
