@@ -12,8 +12,7 @@ namespace {
 class Writer {
 public:
     explicit Writer(std::mt19937_64& rng) : rng_(rng) {
-        static const char* const kLayouts[] = {"compact", "indented", "spaced"};
-        layout_ = kLayouts[Pick(3)];
+        layout_ = static_cast<Layout>(Pick(3));
         newline_ = Chance(4) ? "\r\n" : "\n";
     }
 
@@ -70,12 +69,12 @@ private:
         return out;
     }
 
-    std::string Colon() { return layout_ == std::string("compact") ? ":" : ": "; }
+    std::string Colon() { return layout_ == Layout::Compact ? ":" : ": "; }
 
     std::string Container(char open, char close, const std::vector<std::string>& parts, int depth) {
         // An indented layout keeps small containers on one line, as hand-written books do.
-        const bool indent = layout_ == std::string("indented") && (depth < 3 || Chance(3)) && !parts.empty();
-        const std::string separator = layout_ == std::string("compact") ? "," : ", ";
+        const bool indent = layout_ == Layout::Indented && (depth < 3 || Chance(3)) && !parts.empty();
+        const std::string separator = layout_ == Layout::Compact ? "," : ", ";
         std::string out(1, open);
         for (std::size_t i = 0; i < parts.size(); ++i) {
             if (indent) out += newline_ + std::string(2 * (depth + 1), ' ');
@@ -86,8 +85,11 @@ private:
         return out + close;
     }
 
+    // Compact: no blanks; indented: a line a member; spaced: one line with blanks.
+    enum class Layout { Compact, Indented, Spaced };
+
     std::mt19937_64& rng_;
-    const char* layout_;
+    Layout layout_;
     std::string newline_;
 };
 
