@@ -66,7 +66,7 @@ void ProgressDialog::Tick() {
     activityCounter_ = activityCounter_ == kActivityMax ? 0 : activityCounter_ + 1;
     if (activityCounter_ == 0) activityPos_ = 0;
     StepActivity();
-    Pace();
+    if (++ticksUnlooked_ >= kTicksPerLook) Pace();
 }
 
 void ProgressDialog::ResetActivity() {
@@ -95,6 +95,7 @@ void ProgressDialog::Destroy() {
 void ProgressDialog::StepActivity() { activityPos_ = activityPos_ >= kActivityMax ? 1 : activityPos_ + 1; }
 
 void ProgressDialog::Pace() {
+    ticksUnlooked_ = 0;
     const std::uint64_t now = clock_();
     if (now - lastFrame_ < kFrameInterval) return;
     HandOver(now);

@@ -17,8 +17,11 @@ class ProgressDialog : public CDialog, public ActivityIndicator {
 public:
     // Milliseconds of a monotonic clock.
     using Clock = std::uint64_t (*)();
-    static constexpr std::uint64_t kFrameInterval = 16;   // the bars and the repaint
+    // The bars and the repaint: every step of Windows' 15.6 ms clock tick is a frame.
+    static constexpr std::uint64_t kFrameInterval = 15;
     static constexpr std::uint64_t kFrontInterval = 250;  // the front, and the system's hung check
+    // Ticks between two looks at the clock: a look can cost more than a tick's own work.
+    static constexpr int kTicksPerLook = 16;
 
     explicit ProgressDialog(CWnd* pParentWnd = nullptr, Clock clock = platform::GetTickCount64);
     ~ProgressDialog() override;
@@ -56,6 +59,7 @@ private:
     CProgressCtrl m_mainBar;
     Clock clock_;
     std::int32_t activityCounter_ = 0;
+    int ticksUnlooked_ = 0;
     int mainPos_ = 0;
     int activityPos_ = 0;
     int mainShown_ = 0;  // what the real bars hold

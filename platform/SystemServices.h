@@ -34,8 +34,8 @@ BOOL ReplaceFile(const std::string& replacement, const std::string& target);
 // Process.
 DWORD GetCurrentProcessId();
 void Sleep(DWORD milliseconds);
-// Milliseconds since an arbitrary start, never going back (GetTickCount64's meaning; the
-// win32 backend reads the performance counter, finer than the system tick of 10-16 ms).
+// Milliseconds since an arbitrary start, never going back; on Windows it moves in steps of the
+// system tick (10-16 ms).
 std::uint64_t GetTickCount64();
 
 // Text: CP932 classification and LCMapStringA under the system default locale. Answers the

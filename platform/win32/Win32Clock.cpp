@@ -1,20 +1,10 @@
-// The monotonic clock: the performance counter in milliseconds. The system tick of
-// GetTickCount64 moves in steps of 10-16 ms, too coarse to pace a window at screen rate.
+// The monotonic clock. GetTickCount64 reads memory the system keeps current (under Wine too: a
+// couple of nanoseconds, where the performance counter costs a system call there); it moves
+// in steps of the system tick, about 16 ms, which is the progress window's frame anyway.
 #include "platform/SystemServices.h"
 
 namespace platform {
 
-std::uint64_t GetTickCount64() {
-    static const std::uint64_t frequency = [] {
-        LARGE_INTEGER perSecond{};
-        ::QueryPerformanceFrequency(&perSecond);
-        return static_cast<std::uint64_t>(perSecond.QuadPart);
-    }();
-    LARGE_INTEGER now{};
-    ::QueryPerformanceCounter(&now);
-    const auto count = static_cast<std::uint64_t>(now.QuadPart);
-    // Whole seconds and the rest apart: count * 1000 would overflow after a few weeks at GHz rates.
-    return count / frequency * 1000 + count % frequency * 1000 / frequency;
-}
+std::uint64_t GetTickCount64() { return ::GetTickCount64(); }
 
 }  // namespace platform

@@ -23,11 +23,7 @@ protected:
     }
     int Position(int bar) { return static_cast<CProgressCtrl*>(progress_.GetDlgItem(bar))->GetPos(); }
     int Activity() { return Position(IDC_ACTIVITY_BAR); }
-    // A tick once a frame is due: the window shows every one.
-    void TickAFrameLater() {
-        now += ProgressDialog::kFrameInterval;
-        progress_.Tick();
-    }
+    int Ticked() { return progress_.ActivityPosition(); }
 
     ProgressDialog progress_{nullptr, [] { return now; }};
 };
@@ -61,45 +57,51 @@ TEST_F(ProgressDialogTest, ThreePhasesRunTheBoundariesTwiceAndStopAtTheTop) {
 TEST_F(ProgressDialogTest, TicksCycleThroughElevenSteps) {
     progress_.ResetActivity();
     for (int tick = 1; tick <= 10; ++tick) {
-        TickAFrameLater();
-        EXPECT_EQ(Activity(), tick);
+        progress_.Tick();
+        EXPECT_EQ(Ticked(), tick);
     }
-    TickAFrameLater();  // the eleventh starts the bar over
-    EXPECT_EQ(Activity(), 1);
-    TickAFrameLater();
-    EXPECT_EQ(Activity(), 2);
+    progress_.Tick();  // the eleventh starts the bar over
+    EXPECT_EQ(Ticked(), 1);
+    progress_.Tick();
+    EXPECT_EQ(Ticked(), 2);
 }
 
 TEST_F(ProgressDialogTest, SweepLeavesTheTickCounter) {
     progress_.ResetActivity();
-    TickAFrameLater();
-    TickAFrameLater();
+    progress_.Tick();
+    progress_.Tick();
     now += ProgressDialog::kFrameInterval;
     progress_.Sweep();
     EXPECT_EQ(Activity(), 1);  // eleven steps over ten: the bar passes its top and starts over
     // Eight more ticks end the cycle the first two began; the ninth starts the bar over.
-    for (int tick = 0; tick < 9; ++tick) TickAFrameLater();
-    EXPECT_EQ(Activity(), 1);
+    for (int tick = 0; tick < 9; ++tick) progress_.Tick();
+    EXPECT_EQ(Ticked(), 1);
     now += ProgressDialog::kFrameInterval;
     progress_.FillActivity();
     EXPECT_EQ(Activity(), 10);
-    TickAFrameLater();
-    EXPECT_EQ(Activity(), 1);
+    progress_.Tick();
+    EXPECT_EQ(Ticked(), 1);
 }
 
+// The clock is looked at every kTicksPerLook ticks; a frame follows when its interval has passed.
 TEST_F(ProgressDialogTest, BarsReachTheWindowOncePerFrame) {
+    constexpr int look = ProgressDialog::kTicksPerLook;
     progress_.ResetActivity();
-    for (int tick = 0; tick < 5; ++tick) progress_.Tick();
-    EXPECT_EQ(progress_.ActivityPosition(), 5);
-    EXPECT_EQ(Activity(), 0);  // no frame due yet
+    for (int tick = 0; tick < 2 * look; ++tick) progress_.Tick();
+    EXPECT_EQ(Activity(), 0);  // looked twice, no frame due
+    now += ProgressDialog::kFrameInterval;
+    for (int tick = 0; tick < look - 1; ++tick) progress_.Tick();
+    EXPECT_EQ(Activity(), 0);  // due, but not looked at yet
+    progress_.Tick();
+    EXPECT_EQ(Activity(), Ticked());
+    const int shown = Ticked();
     now += ProgressDialog::kFrameInterval - 1;
-    progress_.Tick();
-    EXPECT_EQ(Activity(), 0);
+    for (int tick = 0; tick < look; ++tick) progress_.Tick();
+    EXPECT_EQ(Activity(), shown);  // the next frame is a whole interval after the last
     now += 1;
-    progress_.Tick();
-    EXPECT_EQ(Activity(), 7);
-    progress_.Tick();  // the next frame is a whole interval away again
-    EXPECT_EQ(Activity(), 7);
+    for (int tick = 0; tick < look; ++tick) progress_.Tick();
+    EXPECT_EQ(Activity(), Ticked());
+    EXPECT_NE(Activity(), shown);
 }
 
 TEST_F(ProgressDialogTest, CloseShowsTheLastState) {
