@@ -104,8 +104,14 @@ void ProgressDialog::Pace() {
 
 void ProgressDialog::HandOver(std::uint64_t now) {
     lastFrame_ = now;
-    if (mainShown_ != mainPos_) m_mainBar.SetPos(mainShown_ = mainPos_);
-    if (activityShown_ != activityPos_) m_activityBar.SetPos(activityShown_ = activityPos_);
+    if (mainShown_ != mainPos_) {
+        m_mainBar.SetPos(mainPos_);
+        mainShown_ = mainPos_;
+    }
+    if (activityShown_ != activityPos_) {
+        m_activityBar.SetPos(activityPos_);
+        activityShown_ = activityPos_;
+    }
     UpdateWindow();
 }
 
