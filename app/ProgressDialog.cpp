@@ -14,8 +14,8 @@ constexpr int kSweepSteps = 11;
 
 }  // namespace
 
-ProgressDialog::ProgressDialog(CWnd* pParentWnd)
-    : CDialog(kProgressDialogResource, pParentWnd) {}
+ProgressDialog::ProgressDialog(CWnd* pParentWnd, Clock clock)
+    : CDialog(kProgressDialogResource, pParentWnd), clock_(clock) {}
 
 ProgressDialog::~ProgressDialog() { Destroy(); }
 
@@ -31,6 +31,13 @@ void ProgressDialog::Start() {
     m_mainBar.SetRange(0, kMainBarMax);
     m_mainBar.SetStep(1);
     m_mainBar.SetPos(0);
+    mainPos_ = mainShown_ = 0;
+    // The activity bar's range never changes: set once, the positions follow from the state.
+    m_activityBar.SetRange(0, kActivityMax);
+    m_activityBar.SetStep(1);
+    m_activityBar.SetPos(activityPos_);
+    activityShown_ = activityPos_;
+    lastFrame_ = clock_();
 }
 
 void ProgressDialog::Advance(std::int16_t first, std::int16_t last) {
@@ -41,52 +48,77 @@ void ProgressDialog::Advance(std::int16_t first, std::int16_t last) {
             SetWindowText(caption);
         }
         // The bar stops at its upper end instead of wrapping.
-        if (m_mainBar.GetPos() < kMainBarMax) m_mainBar.StepIt();
+        if (mainPos_ < kMainBarMax) ++mainPos_;
         Sweep();
-        Repaint();
     }
+    const std::uint64_t now = clock_();
+    HandOver(now);
+    BringToFront(now);
 }
 
 void ProgressDialog::Sweep() {
-    m_activityBar.SetRange(0, kActivityMax);
-    m_activityBar.SetStep(1);
-    m_activityBar.SetPos(0);
-    for (int step = 0; step < kSweepSteps; ++step) {
-        m_activityBar.StepIt();
-        BringToFront();
-        Repaint();
-    }
+    activityPos_ = 0;
+    for (int step = 0; step < kSweepSteps; ++step) StepActivity();
+    Pace();
 }
 
 void ProgressDialog::Tick() {
     activityCounter_ = activityCounter_ == kActivityMax ? 0 : activityCounter_ + 1;
-    if (activityCounter_ == 0) m_activityBar.SetPos(0);
-    m_activityBar.StepIt();
-    if (activityCounter_ == 0) BringToFront();
-    Repaint();
+    if (activityCounter_ == 0) activityPos_ = 0;
+    StepActivity();
+    if (++ticksUnlooked_ >= kTicksPerLook) Pace();
 }
 
 void ProgressDialog::ResetActivity() {
-    m_activityBar.SetRange(0, kActivityMax);
-    m_activityBar.SetStep(1);
-    m_activityBar.SetPos(0);
+    activityPos_ = 0;
     activityCounter_ = 0;
+    Pace();
 }
 
 void ProgressDialog::FillActivity() {
-    m_activityBar.SetPos(kActivityMax);
+    activityPos_ = kActivityMax;
     activityCounter_ = kActivityMax;
+    Pace();
 }
 
-void ProgressDialog::Close() { EndDialog(1); }
+void ProgressDialog::Close() {
+    HandOver(clock_());
+    EndDialog(1);
+}
 
 void ProgressDialog::Destroy() {
     if (m_hWnd != nullptr) DestroyWindow();
 }
 
-void ProgressDialog::Repaint() { UpdateWindow(); }
+// One step of the activity bar, past its top starting over from the bottom with the overshoot,
+// as the control's own step does.
+void ProgressDialog::StepActivity() { activityPos_ = activityPos_ >= kActivityMax ? 1 : activityPos_ + 1; }
 
-void ProgressDialog::BringToFront() {
+void ProgressDialog::Pace() {
+    ticksUnlooked_ = 0;
+    const std::uint64_t now = clock_();
+    if (now - lastFrame_ < kFrameInterval) return;
+    HandOver(now);
+    if (now - lastFront_ >= kFrontInterval) BringToFront(now);
+}
+
+void ProgressDialog::HandOver(std::uint64_t now) {
+    lastFrame_ = now;
+    if (mainShown_ != mainPos_) {
+        m_mainBar.SetPos(mainPos_);
+        mainShown_ = mainPos_;
+    }
+    if (activityShown_ != activityPos_) {
+        m_activityBar.SetPos(activityPos_);
+        activityShown_ = activityPos_;
+    }
+    UpdateWindow();
+}
+
+void ProgressDialog::BringToFront(std::uint64_t now) {
+    lastFront_ = now;
     BringWindowToTop();
     SetForegroundWindow();
+    MSG msg{};
+    platform::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE);
 }

@@ -4,6 +4,7 @@
 
 #include "platform/WinTypes.h"
 
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -33,6 +34,9 @@ BOOL ReplaceFile(const std::string& replacement, const std::string& target);
 // Process.
 DWORD GetCurrentProcessId();
 void Sleep(DWORD milliseconds);
+// Milliseconds since an arbitrary start, never going back; on Windows it moves in steps of the
+// system tick (10-16 ms).
+std::uint64_t GetTickCount64();
 
 // Text: CP932 classification and LCMapStringA under the system default locale. Answers the
 // number of bytes written to dest, or 0 when dest is too small.
@@ -43,6 +47,10 @@ int LCMapString(DWORD flags, const char* src, int srcLength, char* dest, int des
 int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
 // Modifier state while a key message is handled: the high bit set when the key is down.
 short GetKeyState(int virtualKey);
+
+// Looks at the calling thread's message queue (PeekMessage). With PM_NOREMOVE it takes
+// nothing, and the system still sees a program that answers while it works without a loop.
+BOOL PeekMessage(MSG* msg, HWND hWnd, UINT filterMin, UINT filterMax, UINT removeMsg);
 
 // Another program's window (the calling program).
 BOOL EnableWindow(HWND hWnd, BOOL enable);

@@ -63,6 +63,7 @@ struct MSG {
     WPARAM wParam = 0;
     LPARAM lParam = 0;
 };
+constexpr UINT PM_NOREMOVE = 0x0000;
 
 // ShowWindow.
 constexpr int SW_HIDE = 0;

@@ -148,6 +148,9 @@ BOOL SetForegroundWindow(HWND hWnd) {
     return TRUE;
 }
 
+// The simulated windows keep no queue of the thread: there is never a message to see.
+BOOL PeekMessage(MSG*, HWND, UINT, UINT, UINT) { return FALSE; }
+
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!hWnd) return FALSE;
     if (HostDialog* dialog = Windows().DialogOf(hWnd)) {

@@ -31,9 +31,6 @@ void ForgetControls(HWND dialog) {
     for (auto it = world.temporary.begin(); it != world.temporary.end();) {
         it = ::GetParent(it->first) == dialog || !::IsWindow(it->first) ? world.temporary.erase(it) : std::next(it);
     }
-    for (auto it = world.unpainted.begin(); it != world.unpainted.end();) {
-        it = ::GetParent(*it) == dialog || !::IsWindow(*it) ? world.unpainted.erase(it) : std::next(it);
-    }
 }
 
 void OnInit(HWND hwnd, CDialog& object) {
@@ -149,7 +146,6 @@ INT_PTR CDialog::DoModal() {
     Win32World& world = World();
     if (m_hWnd) return -1;
     InstallKeyFilter();
-    world.PaintBars();
     const DialogTemplate dialogTemplate(resource_);
     world.startingModal = this;  // joins the modal stack with WM_INITDIALOG, leaves it with the window
     const INT_PTR result = ::DialogBoxIndirectParamW(Instance(), dialogTemplate.Get(), Owner(parent_), DialogProc,
@@ -178,7 +174,6 @@ void CDialog::EndDialog(int nResult) {
     if (!m_hWnd || !world.dialogs.count(m_hWnd)) return;
     if (world.modeless.count(m_hWnd)) {  // a modeless dialog is hidden and lives on
         world.transcript.DialogEnded(resource_.id, nResult, world.States(m_hWnd));
-        world.PaintBars(m_hWnd);
         ::ShowWindow(m_hWnd, SW_HIDE);
         return;
     }

@@ -48,7 +48,6 @@ INT_PTR CFileDialog::DoModal() {
     Win32World& world = World();
     SaveDialogEvent event = OpeningEvent();
     world.ReportFocus();
-    world.PaintBars();
 
     FileDialogRequest request;
     request.open = open_ != FALSE;

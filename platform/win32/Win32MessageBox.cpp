@@ -13,7 +13,6 @@ int MessageBox(HWND owner, const std::string& text, const std::string& caption, 
         ownerId = dialog ? world.DialogId(dialog) : 0;
     }
     world.ReportFocus();
-    world.PaintBars();
     world.awaiting = Awaiting::MessageBox;
     world.awaitingType = type;
     world.awaitingText = text;

@@ -12,31 +12,6 @@ std::uintptr_t Number(HWND hWnd) { return reinterpret_cast<std::uintptr_t>(hWnd)
 
 bool IsOurs(HWND hWnd) { return World().DialogOf(hWnd) != nullptr; }
 
-// True at most once per interval for one purpose (a GetTickCount read: no server call).
-bool Due(DWORD& last, DWORD interval) {
-    const DWORD now = ::GetTickCount();
-    if (now - last < interval) return false;
-    last = now;
-    return true;
-}
-
-// The progress window asks for a repaint and for the front thousands of times a second, in a
-// loop without a message loop; under Wine each of those calls is a round trip to the server.
-// Painted at screen rate, brought to the front a few times a second, and the system is told
-// that the program still runs (it would otherwise take it for hung).
-constexpr DWORD kRepaintInterval = 15;
-constexpr DWORD kFrontInterval = 50;
-
-bool RepaintDue() {
-    static DWORD last = 0;
-    if (!Due(last, kRepaintInterval)) return false;
-    MSG msg;
-    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    return true;
-}
-
-bool FrontDue(HWND hWnd, DWORD& last) { return !IsOurs(hWnd) || Due(last, kFrontInterval); }
-
 }  // namespace
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
@@ -89,7 +64,6 @@ BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
 CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
-    World().PaintBars(m_hWnd);
     const BOOL was = ::ShowWindow(m_hWnd, nCmdShow);
     Win32World& world = World();
     const bool show = nCmdShow != SW_HIDE;
@@ -99,23 +73,11 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
 
 BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
 
-// Paints what changed, the controls with it.
-void CWnd::UpdateWindow() {
-    if (!RepaintDue()) return;
-    World().PaintBars(m_hWnd);
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
+void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
 
-// The foreground window is already on top.
-void CWnd::BringWindowToTop() {
-    static DWORD last = 0;
-    if (FrontDue(m_hWnd, last) && ::GetForegroundWindow() != m_hWnd) ::BringWindowToTop(m_hWnd);
-}
+void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
 
-BOOL CWnd::SetForegroundWindow() {
-    static DWORD last = 0;
-    return FrontDue(m_hWnd, last) ? platform::SetForegroundWindow(m_hWnd) : TRUE;
-}
+BOOL CWnd::SetForegroundWindow() { return platform::SetForegroundWindow(m_hWnd); }
 
 BOOL CWnd::DestroyWindow() { return World().dialogs.count(m_hWnd) ? ::DestroyWindow(m_hWnd) : FALSE; }
 
@@ -138,9 +100,11 @@ BOOL EnableWindow(HWND hWnd, BOOL enable) {
 BOOL SetForegroundWindow(HWND hWnd) {
     if (!hWnd) return FALSE;
     if (!IsOurs(hWnd)) World().transcript.Parent("foreground", Number(hWnd));
-    // The progress window asks for the front thousands of times a run.
-    if (::GetForegroundWindow() == hWnd) return TRUE;
     return ::SetForegroundWindow(hWnd);
+}
+
+BOOL PeekMessage(MSG* msg, HWND hWnd, UINT filterMin, UINT filterMax, UINT removeMsg) {
+    return ::PeekMessageW(msg, hWnd, filterMin, filterMax, removeMsg);
 }
 
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {

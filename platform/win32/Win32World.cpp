@@ -72,18 +72,6 @@ void Win32World::ReportFocus() {
     transcript.Focus(now.dialog, now.control, now.selectAll);
 }
 
-void Win32World::PaintBars(HWND dialog) {
-    for (auto bar = unpainted.begin(); bar != unpainted.end();) {
-        if (dialog && ::GetParent(*bar) != dialog) {
-            ++bar;
-            continue;
-        }
-        ::SendMessageW(*bar, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(*bar, nullptr, TRUE);
-        bar = unpainted.erase(bar);
-    }
-}
-
 void Win32World::Fail(std::exception_ptr error) {
     if (!failure) failure = error;
     for (const HWND dialog : modal) ::EndDialog(dialog, -1);

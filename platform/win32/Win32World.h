@@ -46,7 +46,6 @@ struct Win32World {
     const CDialog* startingModal = nullptr;            // DoModal's dialog until WM_INITDIALOG
     std::set<HWND> ended;                              // modal dialogs whose end was written
     std::map<HWND, HWND> toolTips;                     // dialog -> its tool-tip window
-    std::set<HWND> unpainted;                          // progress bars drawn off since a change
 
     Awaiting awaiting = Awaiting::Nothing;
     UINT awaitingType = 0;            // the message box's MB_ flags
@@ -68,9 +67,6 @@ struct Win32World {
     std::vector<ControlState> States(HWND dialog) const;
     // One focus event when the focus or the whole selection moved since the last one.
     void ReportFocus();
-    // The progress bars of a dialog (of every dialog without one) drawn again with their
-    // changes: at the dialog's repaint, and before a loop that may paint it (a message box).
-    void PaintBars(HWND dialog = nullptr);
     // An exception where Windows called the backend: kept, every modal dialog ended, the
     // system dialog closed; the frames of the program see it again through Rethrow.
     void Fail(std::exception_ptr error);
