@@ -38,8 +38,9 @@ void Sleep(DWORD milliseconds);
 // system tick (10-16 ms).
 std::uint64_t GetTickCount64();
 
-// Text: CP932 classification and LCMapStringA under the system default locale. Answers the
-// number of bytes written to dest, or 0 when dest is too small.
+// Text: CP932 classification, and LCMapStringA's full-width mapping (LCMAP_FULLWIDTH only) as
+// Windows does it under a Japanese system, from the program's own table whatever the system.
+// Answers the number of bytes written to dest, or 0 when dest is too small.
 bool IsDBCSLeadByte(unsigned char byte);
 int LCMapString(DWORD flags, const char* src, int srcLength, char* dest, int destSize);
 

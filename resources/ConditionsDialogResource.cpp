@@ -39,8 +39,10 @@ constexpr ControlResource kControls[] = {
      WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON},
     {IDC_METHOD_SAVED, ControlKind::RadioButton, "連動元製品の[消費税申告書作成]で入力した値を使用する(&P)", 13, 115, 193,
      10, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON},
-    // WS_GROUP ends the radio group.
-    {IDC_SAVED_INFO, ControlKind::Picture, "", 210, 114, 11, 11, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_BITMAP},
+    // WS_GROUP ends the radio group. The information mark: SS_NOTIFY lets the mouse reach it, and
+    // so its tool tip.
+    {IDC_SAVED_INFO, ControlKind::Picture, "", 210, 114, 11, 11,
+     WS_CHILD | WS_VISIBLE | WS_GROUP | SS_BITMAP | SS_NOTIFY},
     {IDC_BROWSE, ControlKind::PushButton, "参照(&D)...", 185, 178, 57, 14, kButton},
     {IDC_EXECUTE, ControlKind::PushButton, "実行(F12)", 127, 205, 57, 14, kButton},
     {IDC_CANCEL, ControlKind::PushButton, "キャンセル(Esc)", 189, 205, 57, 14, kButton},

@@ -5,6 +5,7 @@
 // and answers it from the script.
 #include "platform/MbcsText.h"
 #include "platform/WorldError.h"
+#include "platform/script/StallWatch.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32World.h"
 
@@ -13,11 +14,22 @@
 namespace {
 
 constexpr UINT kStepInterval = 10;  // ms between two lines
+// A step that the loops do not take for this long cannot be delivered: generous, for a slow
+// Wine on a busy machine. Ticks further apart than the gap mean the program was at work.
+constexpr std::uint32_t kStallLimit = 20000;
+constexpr std::uint32_t kWorkGap = 2000;
 constexpr int kFileNameBox = 0x47C;   // cmb13 of the save-file dialog
 constexpr int kOldFileNameBox = 0x480;  // edt1 of older dialogs
 
 UINT_PTR stepTimer = 0;
 HHOOK cbtHook = nullptr;
+StallWatch stallWatch(kStallLimit, kWorkGap);
+
+std::optional<ScriptAction> TakeLine() {
+    std::optional<ScriptAction> action = World().script.Take();
+    stallWatch.Delivered();
+    return action;
+}
 
 std::string Name(HWND dialog, int control) {
     return "control " + std::to_string(control) + " of dialog " + std::to_string(World().DialogId(dialog));
@@ -118,17 +130,50 @@ void Perform(HWND dialog, const ScriptAction& action) {
     }
 }
 
+bool IsSystemDialog(HWND window) {
+    wchar_t name[16] = {};  // some activations name a window whose class cannot be read
+    ::GetClassNameW(window, name, 15);
+    return std::wcscmp(name, L"#32770") == 0 && !World().DialogOf(window);
+}
+
+BOOL CALLBACK CloseIfSystemDialog(HWND window, LPARAM) {
+    if (IsSystemDialog(window)) ::PostMessageW(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+// Every message box and file dialog of the thread goes, also one the CBT hook never saw.
+void CloseSystemDialogs() { ::EnumThreadWindows(::GetCurrentThreadId(), CloseIfSystemDialog, 0); }
+
+// A step that cannot be delivered (its window never comes up, or never takes it) ends the run
+// with status 3 naming the step, instead of a run that waits until it is killed.
+void WatchForStall() {
+    if (!stallWatch.Tick(::GetTickCount())) return;
+    CloseSystemDialogs();
+    const std::string waited = std::to_string(stallWatch.LimitMs() / 1000) + " s";
+    if (const ScriptAction* next = World().script.Peek())
+        ScriptError(*next, "the step cannot be delivered: the program waited " + waited + " without taking it");
+    throw WorldError("the UI script has ended and the program waited " + waited + " for a window it cannot reach");
+}
+
 void CALLBACK Step(HWND, UINT, UINT_PTR, DWORD) {
     Win32World& world = World();
-    if (world.stepping || world.awaiting != Awaiting::Nothing || world.failure || world.modal.empty()) return;
+    if (world.stepping || world.failure) return;
+    try {
+        WatchForStall();
+    } catch (...) {
+        world.Fail(std::current_exception());
+        return;
+    }
+    if (world.awaiting != Awaiting::Nothing || world.modal.empty()) return;
     const HWND dialog = world.modal.back();
     if (world.ended.count(dialog) || !::IsWindowVisible(dialog)) return;
     world.stepping = true;
     try {
         world.ReportFocus();
-        if (std::optional<ScriptAction> action = world.script.Take()) {
+        if (std::optional<ScriptAction> action = TakeLine()) {
             Perform(dialog, *action);
         } else if (world.closedAtScriptEnd.insert(dialog).second) {
+            stallWatch.Delivered();
             ::PostMessageW(dialog, WM_CLOSE, 0, 0);  // as by the close box
         } else {
             throw WorldError("the UI script ended and dialog " + std::to_string(world.DialogId(dialog)) +
@@ -148,6 +193,7 @@ int AnswerId(const std::string& answer) {
 }
 
 void Press(HWND box, int id) {
+    stallWatch.Delivered();
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
 }
 
@@ -163,7 +209,7 @@ void AnswerMessageBox(HWND box) {
         answer = AnswerId(next->answer);
         const bool fits = question ? (answer == IDYES || answer == IDNO) : answer == IDOK;
         if (!fits) ScriptError(*next, "the message box offers " + buttons + ": " + OneLine(world.awaitingText));
-        world.script.Take();
+        TakeLine();
     } else if (question && next) {
         ScriptError(*next, "a question waits for an answer line: " + OneLine(world.awaitingText));
     } else if (question) {
@@ -172,27 +218,33 @@ void AnswerMessageBox(HWND box) {
     Press(box, answer);
 }
 
+bool IsFullPath(const std::string& path) {
+    return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.starts_with("\\\\");
+}
+
+// A full path that the dialog's options refuse is refused here, as the dialog would refuse it
+// (with a box of its own, which a script cannot see, or not at all under Wine): the dialog
+// stays and takes the next line. The rest go into the name box.
 void AnswerSaveDialog(HWND dialog) {
     Win32World& world = World();
     const ScriptAction* next = world.script.Peek();
-    if (!next) throw WorldError("the UI script ended while a save-file dialog waits: " + OneLine(world.awaitingText));
-    if (next->kind == ScriptAction::Kind::SaveCancel) {
-        world.script.Take();
-        Press(dialog, IDCANCEL);
-        return;
+    for (;; next = world.script.Peek()) {
+        if (!next) throw WorldError("the UI script ended while a save-file dialog waits: " + OneLine(world.awaitingText));
+        if (next->kind == ScriptAction::Kind::SaveCancel) {
+            TakeLine();
+            Press(dialog, IDCANCEL);
+            return;
+        }
+        if (next->kind != ScriptAction::Kind::Save)
+            ScriptError(*next, "a save-file dialog waits for a save or save-cancel line");
+        if (!IsFullPath(next->text) || !RefusedByOptions(next->text, world.awaitingFileFlags)) break;
+        world.refusedAnswers.push_back(TakeLine()->text);
     }
-    if (next->kind != ScriptAction::Kind::Save) ScriptError(*next, "a save-file dialog waits for a save or save-cancel line");
-    const std::string path = world.script.Take()->text;
+    const std::string path = TakeLine()->text;
     HWND name = ::GetDlgItem(dialog, kFileNameBox);
     if (!name) name = ::GetDlgItem(dialog, kOldFileNameBox);
     ::SetWindowTextW(name, Wide(path).c_str());
     Press(dialog, IDOK);
-}
-
-bool IsSystemDialog(HWND window) {
-    wchar_t name[16] = {};  // some activations name a window whose class cannot be read
-    ::GetClassNameW(window, name, 15);
-    return std::wcscmp(name, L"#32770") == 0 && !World().DialogOf(window);
 }
 
 LRESULT CALLBACK Cbt(int code, WPARAM wParam, LPARAM lParam) {

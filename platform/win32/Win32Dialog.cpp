@@ -5,8 +5,11 @@
 #include "platform/win32/Win32World.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
+
+constexpr UINT kRedrawPictures = WM_APP;
 
 HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
 
@@ -59,8 +62,18 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         if (message == WM_INITDIALOG) {
             CDialog& object = *reinterpret_cast<CDialog*>(lParam);
             OnInit(hwnd, object);
+            ShowPictures(hwnd, object.Resource());
+            world.initializing.emplace(hwnd, std::nullopt);
             const BOOL focusFirst = object.OnInitDialog();
-            if (::IsWindow(hwnd)) world.transcript.DialogOpened(object.Resource().id, world.States(hwnd));
+            const std::optional<int> endedInInit = world.initializing[hwnd];
+            world.initializing.erase(hwnd);
+            if (!::IsWindow(hwnd)) return focusFirst;
+            world.transcript.DialogOpened(object.Resource().id, world.States(hwnd));
+            // A dialog that its initialisation ended shows what the whole initialisation set up.
+            if (endedInInit) {
+                world.ReportFocus();
+                world.transcript.DialogEnded(object.Resource().id, *endedInInit, world.States(hwnd));
+            }
             return focusFirst;
         }
         CDialog* object = world.DialogObject(hwnd);
@@ -68,12 +81,18 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         switch (message) {
             case WM_COMMAND: OnCommand(hwnd, *object, wParam, lParam); return TRUE;
             case WM_CLOSE: object->OnCommand(IDCANCEL); return TRUE;  // the close box cancels
+            // On a monitor of another DPI Windows rescales the dialog; its pictures are drawn
+            // again at their new size once it has.
+            case WM_DPICHANGED: ::PostMessageW(hwnd, kRedrawPictures, 0, 0); return FALSE;
+            case kRedrawPictures: ShowPictures(hwnd, object->Resource()); return TRUE;
             case WM_DESTROY:
                 object->OnDestroy();
                 if (world.modeless.count(hwnd)) world.transcript.DialogDestroyed(object->Resource().id);
                 return TRUE;
             case WM_NCDESTROY:
                 ForgetControls(hwnd);
+                ForgetPictures(hwnd);
+                world.initializing.erase(hwnd);
                 world.dialogs.erase(hwnd);
                 world.modal.erase(std::remove(world.modal.begin(), world.modal.end(), hwnd), world.modal.end());
                 world.modeless.erase(hwnd);
@@ -180,8 +199,12 @@ void CDialog::EndDialog(int nResult) {
     // The windows still hold the end state here: written once, before the dialog manager
     // takes them down.
     if (world.ended.insert(m_hWnd).second) {
-        world.ReportFocus();
-        world.transcript.DialogEnded(resource_.id, nResult, world.States(m_hWnd));
+        if (const auto initializing = world.initializing.find(m_hWnd); initializing != world.initializing.end()) {
+            initializing->second = nResult;  // written when the initialisation is over
+        } else {
+            world.ReportFocus();
+            world.transcript.DialogEnded(resource_.id, nResult, world.States(m_hWnd));
+        }
     }
     ::EndDialog(m_hWnd, nResult);
 }

@@ -35,14 +35,14 @@ std::string FolderOf(const std::string& path) {
     return slash == MbcsText::npos ? std::string() : path.substr(0, slash == 2 ? 3 : slash);
 }
 
+}  // namespace
+
 // What Windows' own dialog refuses and keeps itself open for (a save dialog under some
 // systems lets a missing file through even under OFN_FILEMUSTEXIST).
-bool Refused(const std::string& path, DWORD flags) {
+bool RefusedByOptions(const std::string& path, DWORD flags) {
     if ((flags & OFN_FILEMUSTEXIST) && !IsFile(path)) return true;
     return (flags & (OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST)) && !IsFolder(FolderOf(path));
 }
-
-}  // namespace
 
 INT_PTR CFileDialog::DoModal() {
     Win32World& world = World();
@@ -61,16 +61,20 @@ INT_PTR CFileDialog::DoModal() {
     for (;;) {
         world.awaiting = Awaiting::SaveDialog;
         world.awaitingText = event.title;
+        world.awaitingFileFlags = m_ofn.Flags;
         const std::optional<std::wstring> chosen = ShowFileDialog(request);
         world.awaiting = Awaiting::Nothing;
         world.systemDialog = nullptr;
+        // Paths the script gave that the options refused before the dialog saw them.
+        event.refused.insert(event.refused.end(), world.refusedAnswers.begin(), world.refusedAnswers.end());
+        world.refusedAnswers.clear();
         world.Rethrow();
         if (!chosen) {
             world.transcript.SaveDialog(event);
             return IDCANCEL;
         }
         const std::string path = Narrow(*chosen);
-        if (Refused(path, m_ofn.Flags)) {
+        if (RefusedByOptions(path, m_ofn.Flags)) {
             event.refused.push_back(path);
             continue;
         }

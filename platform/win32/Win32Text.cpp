@@ -53,8 +53,4 @@ namespace platform {
 
 bool IsDBCSLeadByte(unsigned char byte) { return ::IsDBCSLeadByteEx(932, byte) != FALSE; }
 
-int LCMapString(DWORD flags, const char* src, int srcLength, char* dest, int destSize) {
-    return ::LCMapStringA(LOCALE_SYSTEM_DEFAULT, flags, src, srcLength, dest, destSize);
-}
-
 }  // namespace platform

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <climits>
+
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd) {
     Win32World& world = World();
     const HWND dialog = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
@@ -14,6 +16,10 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd) {
                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog,
                                            nullptr, ::GetModuleHandleW(nullptr), nullptr);
         if (!tip) return FALSE;
+        // Only a tip with a maximum width breaks its text at the text's line breaks; the screen's
+        // width breaks no line that fits on the screen. A long text stays up as long as it can.
+        ::SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, ::GetSystemMetrics(SM_CXSCREEN));
+        ::SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(SHRT_MAX, 0));
         world.toolTips[dialog] = tip;
     }
     parent_ = pParentWnd;

@@ -45,12 +45,15 @@ struct Win32World {
     std::vector<HWND> modal;                           // running modal dialogs, innermost last
     const CDialog* startingModal = nullptr;            // DoModal's dialog until WM_INITDIALOG
     std::set<HWND> ended;                              // modal dialogs whose end was written
+    std::map<HWND, std::optional<int>> initializing;   // dialogs in OnInitDialog -> an EndDialog's result
     std::map<HWND, HWND> toolTips;                     // dialog -> its tool-tip window
+    std::multimap<HWND, HBITMAP> pictures;             // dialog -> the bitmaps its pictures show
 
     Awaiting awaiting = Awaiting::Nothing;
     UINT awaitingType = 0;            // the message box's MB_ flags
     std::string awaitingText;         // the message box's text, for messages
-    std::string answerPath;           // the save-file dialog's scripted path
+    DWORD awaitingFileFlags = 0;      // the save-file dialog's OFN_ options
+    std::vector<std::string> refusedAnswers;  // scripted paths refused while it is up
     bool answerCancel = false;
     HWND systemDialog = nullptr;      // the message box or save-file dialog up now
     bool stepping = false;            // a script step is being performed
@@ -83,5 +86,11 @@ const ControlResource* FindControl(const DialogResource& resource, int id);
 // the save-file dialog.
 void StartScript();
 void StopScript();
+// A path that a file dialog with these OFN_ options refuses and stays open for.
+bool RefusedByOptions(const std::string& path, DWORD flags);
 // The key filter of the program's modal dialogs, for keys of a person and of the script.
 void InstallKeyFilter();
+// The dialog's pictures drawn into bitmaps of their size (Win32Picture.cpp): when it starts and
+// again at another DPI; freed when it goes.
+void ShowPictures(HWND dialog, const DialogResource& resource);
+void ForgetPictures(HWND dialog);

@@ -3,6 +3,8 @@
 #include "tests/conditions/DialogFixture.h"
 #include "tests/support/ProgramRunner.h"
 
+#include <algorithm>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -75,6 +77,17 @@ TEST_F(ConditionsDialogTest, ToolTipOnlyUnderGeneralTaxation) {
     dialog_->m_texts[3] = "主となる事業分類";
     Run("");
     EXPECT_TRUE(Events("tooltip").empty());
+}
+
+// The tip lives on the information mark, a picture that must take the mouse (SS_NOTIFY): a
+// static without it lets the mouse through to the dialog and the tip never shows.
+TEST_F(ConditionsDialogTest, InformationMarkTakesTheMouseForItsTip) {
+    const auto controls = dialog_->Resource().controls;
+    const auto mark = std::find_if(controls.begin(), controls.end(), [](const auto& c) { return c.id == IDC_SAVED_INFO; });
+    ASSERT_NE(mark, controls.end());
+    EXPECT_EQ(mark->kind, ControlKind::Picture);
+    EXPECT_EQ(mark->style & 0x1F, SS_BITMAP);  // the type of a static
+    EXPECT_EQ(mark->style & (SS_NOTIFY | WS_VISIBLE), SS_NOTIFY | WS_VISIBLE);
 }
 
 TEST_F(ConditionsDialogTest, RememberedJournalRunOffersItsMonthsAndPath) {

@@ -25,6 +25,10 @@ TEST(FullWidth, KatakanaComposesVoicedMarks) {
     EXPECT_EQ(FullWidth("ｱﾞﾜﾞ"), "ア゛ワ゛");  // no composed character: the mark stands alone
     EXPECT_EQ(FullWidth("ﾃﾞｰﾀ｡｢ﾟ｣"), "データ。「゜」");
     EXPECT_EQ(FullWidth("ﾊﾞ"), "バ");
+    // A mark that no katakana takes becomes the spacing mark, never '?'.
+    EXPECT_EQ(FullWidth("ﾞ"), "゛");
+    EXPECT_EQ(FullWidth("Aﾞﾞﾟ"), "Ａ゛゛゜");
+    EXPECT_EQ(FullWidth("ｶﾟﾊﾞﾟ"), "カ゜バ゜");
 }
 
 TEST(FullWidth, DoubleByteTextStaysAndSizesAreChecked) {

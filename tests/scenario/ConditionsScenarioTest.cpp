@@ -166,6 +166,21 @@ TEST_F(ConditionsScenario, EnterOnARadioButtonNeverExecutes) {
     EXPECT_FALSE(Exists("c/a.xml"));
 }
 
+// Browse by the keyboard: Enter on the Browse button opens the save-file dialog, which refuses a
+// missing folder and a missing file (both must exist) and stays for the next answer.
+TEST_F(ConditionsScenario, BrowseByKeyboardTakesRefusedAndThenAnExistingFile) {
+    Put("c/Out/exists.xml", "");
+    const ProgramRun run = Run("text 1008 C:\\Out\\draft.xml\nkey Enter 1009\nsave C:\\Nowhere\\a.xml\n"
+                               "save C:\\Out\\missing.xml\nsave C:\\Out\\exists.xml\nclick 1006\n");
+    EXPECT_EQ(run.exitStatus, 1) << run.stderrText;
+    const auto saves = run.Events("savedialog");
+    ASSERT_EQ(saves.size(), 1u) << run.stderrText;
+    EXPECT_EQ(saves[0]["refused"], nlohmann::json::array({"C:\\Nowhere\\a.xml", "C:\\Out\\missing.xml"}));
+    EXPECT_EQ(saves[0]["answer"], "C:\\Out\\exists.xml");
+    EXPECT_EQ(run.Events("dialog").back()["controls"]["1008"]["text"], "C:\\Out\\exists.xml");
+    EXPECT_EQ(run.MessageTexts(), std::vector<std::string>{kCancelled});
+}
+
 TEST_F(ConditionsScenario, SettingsFileRemembersTheLastRunOfEachUserAndDataSet) {
     const std::string other = "suzuki/1/2:1/7/9/C:/with/slashes.xml\n";
     Put(kSettingsFile, "yamada/1/2:0/5/6/C:\\old.xml\n" + other);
@@ -180,6 +195,24 @@ TEST_F(ConditionsScenario, SettingsFileRemembersTheLastRunOfEachUserAndDataSet) 
     EXPECT_EQ(controls["1014"]["text"], "5");
     EXPECT_EQ(controls["1016"]["text"], "6");
     EXPECT_EQ(controls["1008"]["text"], "C:\\a.xml");
+}
+
+// The refusal of past results cuts the dialog short, but only after the whole set-up: the
+// remembered path and the tool tip are there when it ends, on every build.
+TEST_F(ConditionsScenario, RefusedPastResultsEndAfterTheWholeSetUp) {
+    books_["dataSets"][0]["kind"] = 99;
+    Put(kSettingsFile, "yamada/1/2:0/5/6/C:\\old.xml\n");
+    const ProgramRun run = Run("");
+    EXPECT_EQ(run.exitStatus, 1) << run.stderrText;
+    EXPECT_EQ(run.MessageTexts(), std::vector<std::string>{Utf8(
+                                      u8"過去実績データは、連携の対象として使用できません。\n\nアプリケーションを終了します。")});
+    const auto dialogs = run.Events("dialog");
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[1]["action"], "end");
+    EXPECT_EQ(dialogs[1]["controls"]["1008"]["text"], "C:\\old.xml");
+    EXPECT_EQ(dialogs[1]["controls"]["1014"]["text"], "5");
+    ASSERT_EQ(run.Events("tooltip").size(), 1u);
+    EXPECT_EQ(run.Events("tooltip").front()["control"], 1032);
 }
 
 TEST_F(ConditionsScenario, SavedReturnRunRemembersItsMethodAndMonths) {

@@ -195,6 +195,18 @@ TEST(ReportScenario, JournalReportOfEveryProgramWithoutSupportInfo) {
     }
 }
 
+// The company name widens as Windows widens it, whatever the system's own mapping: 0x5C to ＼,
+// a voiced mark that no katakana takes to ゛.
+TEST(ReportScenario, CompanyNameWidensTheSameOnEverySystem) {
+    ReportWorld world;
+    auto books = ScenarioBooks();
+    books["dataSets"][0]["company"] = Utf8(u8"A\\B ｱﾞﾃﾞｰﾞ");
+    const ProgramRun run = world.Run(kSetPath + kExecute, {}, {}, books);
+    EXPECT_EQ(run.exitStatus, 0) << run.stderrText;
+    const std::string name = Value("KOMONSAKINAME", "Ａ＼Ｂ　ア゛デー゛");
+    EXPECT_NE(world.Report().find(name), std::string::npos) << world.Report().substr(0, 400);
+}
+
 TEST(ReportScenario, SupportInfoBesideTheProgramNamesProductAndVersion) {
     ReportWorld world("[=お問い合わせ内容=]画面が\r\n止まる\r\n\r\n[=製品名=]帳簿星２１ Alto & Co\r\n"
                       "[=製品ﾊﾞｰｼﾞｮﾝ=]21.00.05\r\n\x1A");
