@@ -3,6 +3,7 @@
 #include "conditions/PathOperations.h"
 #include "core_api/ClFileMgr.h"
 #include "platform/CFile.h"
+#include "platform/SuccessorFile.h"
 #include "platform/SystemServices.h"
 
 #include <utility>
@@ -20,12 +21,6 @@ constexpr DWORD kLockRetryMilliseconds = 50;
 // The lock file beside the settings file ("TxLinkAlto.env.lock"), kept for good: removing it
 // would let a writer that opened it just before lock a name that no longer exists.
 std::string LockPath(const std::string& path) { return path + ".lock"; }
-
-// The successor is written beside the file and then takes its place in one step; each process
-// writes its own ("TxLinkAlto.env.1234.tmp").
-std::string SuccessorPath(const std::string& path) {
-    return path + "." + std::to_string(platform::GetCurrentProcessId()) + ".tmp";
-}
 
 // The whole file, however long.
 std::string ReadAll(CFile& file) {
@@ -73,17 +68,14 @@ std::optional<std::string> TakeForRewrite(const std::string& path, bool exists) 
     return ReadAll(file);
 }
 
-bool WriteWhole(const std::string& path, const std::string& content) {
+// The new content goes to a successor beside the file, which then takes its place in one step.
+bool ReplaceWith(const std::string& path, const std::string& content) {
     CFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive | CFile::typeBinary)) return false;
+    const std::string successor = platform::CreateSuccessor(path, file);
+    if (successor.empty()) return false;
     const bool written = file.Write(content.data(), static_cast<UINT>(content.size()));
     file.Close();
-    return written;
-}
-
-bool ReplaceWith(const std::string& path, const std::string& content) {
-    const std::string successor = SuccessorPath(path);
-    if (WriteWhole(successor, content) && platform::ReplaceFile(successor, path)) return true;
+    if (written && platform::ReplaceWithSuccessor(successor, path)) return true;
     platform::DeleteFile(successor);
     return false;
 }

@@ -17,6 +17,9 @@ public:
         shareDenyNone = 0x0040,
         modeCreate = 0x1000,  // create, or truncate an existing file
         typeBinary = 0x8000,
+        // Ours, not MFC's: create a new file, failing when one of that name exists (CREATE_NEW),
+        // so that a name is taken by one writer only.
+        modeCreateNew = 0x100000,
     };
 
     CFile() = default;

@@ -31,6 +31,11 @@ BOOL DeleteFile(const std::string& path);
 // afterwards target holds either its old or its new content, never a mixture.
 BOOL ReplaceFile(const std::string& replacement, const std::string& target);
 
+// The code of the last failed call of a file, folder or replacement (ERROR_SHARING_VIOLATION,
+// ERROR_FILE_EXISTS, ...), as Win32's GetLastError. Each such failure is also written to the
+// transcript with its call, path, code and the code's text.
+DWORD GetLastError();
+
 // Process.
 DWORD GetCurrentProcessId();
 void Sleep(DWORD milliseconds);

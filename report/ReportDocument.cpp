@@ -29,10 +29,9 @@ bool WriteReport(const ReportRequest& request, const ReportFigures& figures, con
     // The report goes to a successor of the destination; the destination changes only when
     // the whole report is there, and a failed report is removed, also by an exception.
     ReportFile target(request.outputPath);
-    CFile file;
     XmlReportWriter writer;
     // Results not tested: a file that cannot be made shows itself as failed sections.
-    if (target.Claim()) writer.OpenFile(&file, target.SuccessorPath());
+    if (target.Claim()) writer.AttachFile(target.Successor());
     writer.WriteRaw(kDeclaration);
     writer.OpenElement(ReportCatalogue::kReport, ReportSection::kRootDepth);
 

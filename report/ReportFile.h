@@ -16,8 +16,11 @@ public:
 
     // Opens the destination for writing exclusively, without touching what it holds; a
     // missing one is created empty for the time of the run. False when it cannot be opened.
+    // Then creates the successor beside it.
     bool Claim();
-    // The file to write the report to: beside the destination, named for this process.
+    // The file to write the report to, open: beside the destination, under a short name of its
+    // own; nullptr when it could not be made.
+    CFile* Successor() { return successor_.empty() ? nullptr : &successorFile_; }
     const std::string& SuccessorPath() const { return successor_; }
     // Puts the written successor in the destination's place; false leaves the destination as
     // it was (the caller discards).
@@ -27,7 +30,8 @@ public:
 
 private:
     std::string destination_;
-    std::string successor_;
+    std::string successor_;  // empty until made
+    CFile successorFile_;
     CFile hold_;
     bool claimed_ = false;
     bool created_ = false;

@@ -19,6 +19,13 @@ bool XmlReportWriter::OpenFile(CFile* file, const std::string& path) {
     return true;
 }
 
+bool XmlReportWriter::AttachFile(CFile* file) {
+    CloseFile();
+    if (file == nullptr || !file->IsOpen()) return false;
+    file_ = file;
+    return true;
+}
+
 bool XmlReportWriter::WriteRaw(std::string_view text) {
     if (file_ == nullptr) return false;
     if (!file_->Write(text.data(), static_cast<UINT>(text.size()))) {

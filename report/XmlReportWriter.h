@@ -29,6 +29,8 @@ public:
     // an existing one is truncated. False for a missing file object or path, or when the file
     // cannot be created; nothing is bound then.
     bool OpenFile(CFile* file, const std::string& path);
+    // Binds a file that is already open for writing; false for nullptr or a closed file.
+    bool AttachFile(CFile* file);
     // The bytes of text as one write.
     bool WriteRaw(std::string_view text);
     bool OpenElement(std::string_view name, int depth,

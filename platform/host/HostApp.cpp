@@ -12,11 +12,15 @@
 
 namespace {
 
-// The command line; a terminal's UTF-8 becomes the program's CP932 (bytes that are not UTF-8
-// stay as they are).
-std::string CommandLine(int argc, char** argv) {
-    const std::string line = JoinArguments(argc, argv);
-    return TextCodec::ToCp932(line).value_or(line);
+// The whole command line as Windows would hold it: the program name, quoted when it holds a
+// blank, then the arguments joined with single spaces as they are (a parameter passed as one
+// argument keeps its runs of blanks and its quotes). A terminal's UTF-8 becomes the program's
+// CP932, a character CP932 lacks '?' (bytes that are not UTF-8 stay as they are).
+std::string WindowsCommandLine(int argc, char** argv) {
+    const std::string program = argc > 0 ? argv[0] : "";
+    std::string line = program.find_first_of(" \t") == std::string::npos ? program : "\"" + program + "\"";
+    for (int i = 1; i < argc; ++i) line.append(" ").append(argv[i]);
+    return TextCodec::ToCp932Replacing(line).value_or(line);
 }
 
 // A person who has not set TXLINK_DRIVES learns where the files written to C: go.
@@ -45,5 +49,5 @@ int AfxWinMain(int argc, char** argv) {
     config.transcriptPath = Environment("TXLINK_TRANSCRIPT");
     config.echo = true;
     config.echoOnTerminal = ::isatty(STDERR_FILENO) == 1;
-    return HostSession::Run(config, CommandLine(argc, argv));
+    return HostSession::Run(config, CommandLineTail(WindowsCommandLine(argc, argv)));
 }

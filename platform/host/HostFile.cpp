@@ -8,14 +8,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 namespace {
 
 struct HostFile {
     int fd;
     bool writable;
+    std::string path;  // as the program named it, for failure events
 };
 
 HostFile* Of(void* handle) { return static_cast<HostFile*>(handle); }
+
+constexpr const char* kCall = "CreateFileA";
 
 // Exclusive opens (and MFC's compatibility mode) lock out every other open; the others share.
 bool Exclusive(UINT flags) {
@@ -36,27 +41,37 @@ CFile::~CFile() { Close(); }
 BOOL CFile::Open(const std::string& path, UINT flags) {
     Close();
     HostWorld& world = World();
+    const bool writable = (flags & (modeWrite | modeReadWrite)) != 0;
+    const bool createNew = (flags & modeCreateNew) != 0;
+    const bool create = createNew || (flags & modeCreate) != 0;
+    // A read that fails (an optional file that is missing) is the program's to judge: only
+    // GetLastError tells; opens that would change a file are reported.
+    const bool changes = writable || create;
     std::optional<WindowsPath> resolved = world.Resolve(path);
     std::optional<std::string> host = resolved ? world.drives.ToHost(*resolved) : std::nullopt;
-    if (!host || resolved->names.empty()) return FALSE;
+    if (!host || resolved->names.empty()) return world.FailedUnreachable(kCall, path, changes);
 
-    const bool writable = (flags & (modeWrite | modeReadWrite)) != 0;
-    const bool create = (flags & modeCreate) != 0;
-    if ((writable || create) && world.faults.RefusesFile(resolved->names.back())) return FALSE;
+    const std::string& name = resolved->names.back();
+    if (changes && world.faults.RefusesFile(name)) return world.Failed(kCall, path, ERROR_ACCESS_DENIED, EACCES);
+    if (create && world.faults.HoldsBusy(name, false)) return world.Failed(kCall, path, ERROR_SHARING_VIOLATION, EBUSY);
     int access = O_RDONLY;
     if (flags & modeReadWrite) access = O_RDWR;
     else if (flags & modeWrite) access = O_WRONLY;
-    const int fd = ::open(host->c_str(), access | (create ? O_CREAT : 0) | O_CLOEXEC, 0666);
-    if (fd < 0) return FALSE;
+    const int creation = createNew ? O_CREAT | O_EXCL : create ? O_CREAT : 0;
+    const int fd = ::open(host->c_str(), access | creation | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == ENOENT && create) return world.Failed(kCall, path, ERROR_PATH_NOT_FOUND, ENOENT);
+    if (fd < 0) return world.FailedWithErrno(kCall, path, changes);
     struct stat status;
-    const bool usable = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
-                        ::flock(fd, (Exclusive(flags) ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0 &&
-                        (!create || ::ftruncate(fd, 0) == 0);
+    bool usable = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    if (!usable) errno = EISDIR;
+    usable = usable && ::flock(fd, (Exclusive(flags) ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0 &&
+             (!create || createNew || ::ftruncate(fd, 0) == 0);
     if (!usable) {
+        world.FailedWithErrno(kCall, path, changes);
         ::close(fd);
         return FALSE;
     }
-    handle_ = new HostFile{fd, writable};
+    handle_ = new HostFile{fd, writable, path};
     return TRUE;
 }
 
@@ -64,11 +79,16 @@ BOOL CFile::Write(const void* data, UINT count) {
     HostFile* file = Of(handle_);
     if (!file || !file->writable) return FALSE;
     HostWorld& world = World();
-    return CountedWrite(world.faults, world.bytesWritten, count, [&] {
+    int error = ENOSPC;  // an injected failure stands for a full disk
+    const bool written = CountedWrite(world.faults, world.bytesWritten, count, [&] {
         const ssize_t written = ::write(file->fd, data, count);
+        if (written < 0) error = errno;
         if (written > 0 && written != static_cast<ssize_t>(count)) TakeBack(file->fd, written);
         return written == static_cast<ssize_t>(count);
     });
+    if (written) return TRUE;
+    errno = error;
+    return world.FailedWithErrno("WriteFile", file->path);
 }
 
 UINT CFile::Read(void* buffer, UINT count) {

@@ -3,9 +3,12 @@
 #include "platform/SystemServices.h"
 #include "platform/host/HostWorld.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +19,15 @@ bool HostIsFolder(const std::string& hostPath) {
     return ::stat(hostPath.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+// Windows moves no file that is open (our opens never share deletion); the host's opens of a
+// file hold its flock, which shows whether one is open, in this process or another.
+bool HeldOpen(const std::string& hostPath) {
+    const int fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);  // releases the probe's own lock
+    return held;
+}
 
 }  // namespace
 
@@ -81,30 +93,48 @@ DWORD GetFileAttributes(const std::string& path) {
 
 BOOL CreateDirectory(const std::string& path) {
     HostWorld& world = World();
+    constexpr const char* kCall = "CreateDirectoryA";
     std::optional<WindowsPath> resolved = world.Resolve(path);
-    if (!resolved || resolved->names.empty() || world.faults.RefusesFolder(resolved->names.back())) return FALSE;
-    std::optional<std::string> host = world.drives.ToHost(*resolved);
-    return host && ::mkdir(host->c_str(), 0777) == 0;
+    std::optional<std::string> host = resolved ? world.drives.ToHost(*resolved) : std::nullopt;
+    if (!host || resolved->names.empty()) return world.FailedUnreachable(kCall, path);
+    if (world.faults.RefusesFolder(resolved->names.back())) return world.Failed(kCall, path, ERROR_ACCESS_DENIED, EACCES);
+    if (::mkdir(host->c_str(), 0777) == 0) return TRUE;
+    if (errno == EEXIST) return world.Failed(kCall, path, ERROR_ALREADY_EXISTS, EEXIST);
+    if (errno == ENOENT) return world.Failed(kCall, path, ERROR_PATH_NOT_FOUND, ENOENT);
+    return world.FailedWithErrno(kCall, path);
 }
 
 BOOL RemoveDirectory(const std::string& path) {
-    std::optional<std::string> host = World().HostPath(path);
-    return host && ::rmdir(host->c_str()) == 0;
+    HostWorld& world = World();
+    std::optional<std::string> host = world.HostPath(path);
+    if (!host) return world.FailedUnreachable("RemoveDirectoryA", path);
+    return ::rmdir(host->c_str()) == 0 || world.FailedWithErrno("RemoveDirectoryA", path);
 }
 
 BOOL DeleteFile(const std::string& path) {
-    std::optional<std::string> host = World().HostPath(path);
-    return host && !HostIsFolder(*host) && ::unlink(host->c_str()) == 0;
+    HostWorld& world = World();
+    std::optional<std::string> host = world.HostPath(path);
+    if (!host) return world.FailedUnreachable("DeleteFileA", path);
+    if (HostIsFolder(*host)) return world.Failed("DeleteFileA", path, ERROR_ACCESS_DENIED, EISDIR);
+    return ::unlink(host->c_str()) == 0 || world.FailedWithErrno("DeleteFileA", path);
 }
 
 BOOL ReplaceFile(const std::string& replacement, const std::string& target) {
     HostWorld& world = World();
+    constexpr const char* kCall = "MoveFileExA";
     std::optional<std::string> from = world.HostPath(replacement);
     std::optional<WindowsPath> resolved = world.Resolve(target);
     std::optional<std::string> to = world.HostPath(target);
-    if (!from || !to || !resolved || resolved->names.empty()) return FALSE;
-    if (world.faults.RefusesReplace(resolved->names.back()) || HostIsFolder(*to)) return FALSE;
-    return std::rename(from->c_str(), to->c_str()) == 0;  // one step: the old or the new content
+    if (!from) return world.FailedUnreachable(kCall, replacement);
+    if (!to || resolved->names.empty()) return world.FailedUnreachable(kCall, target);
+    const std::string& name = resolved->names.back();
+    if (world.faults.RefusesReplace(name) || HostIsFolder(*to)) return world.Failed(kCall, target, ERROR_ACCESS_DENIED, EACCES);
+    if (world.faults.HoldsBusy(name, true) || HeldOpen(*from) || HeldOpen(*to))
+        return world.Failed(kCall, target, ERROR_SHARING_VIOLATION, EBUSY);
+    // One step: the old or the new content.
+    return std::rename(from->c_str(), to->c_str()) == 0 || world.FailedWithErrno(kCall, target);
 }
+
+DWORD GetLastError() { return World().lastError; }
 
 }  // namespace platform

@@ -61,6 +61,7 @@ void Reset(HostWorld& world) {
     world.keys = {};
     world.reportedFocus.reset();
     world.waiting.clear();
+    world.lastError = 0;
     world.started = false;
 }
 

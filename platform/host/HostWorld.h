@@ -40,9 +40,20 @@ struct HostWorld {
     KeyModifiers keys;             // of the key line being handled
     std::optional<FocusReport> reportedFocus;
     std::string waiting;           // a message box or save dialog waiting for a line (prompt)
+    DWORD lastError = 0;           // GetLastError: the code of the last failed call
 
+    // nullopt also for a path past Windows' limit (MAX_PATH with its terminator), which no
+    // call of the program's Windows reaches, whatever host folder it maps to.
     std::optional<WindowsPath> Resolve(const std::string& windowsPath) const;
     std::optional<std::string> HostPath(const std::string& windowsPath) const;
+    // A failed call: its code for GetLastError, and (when reported) a failure event with the
+    // host's reason (error, an errno value). Answers FALSE for the caller to return.
+    BOOL Failed(const char* call, const std::string& path, DWORD code, int error, bool reported = true);
+    // The same for the errno that the host call left.
+    BOOL FailedWithErrno(const char* call, const std::string& path, bool reported = true);
+    // The same for a path that Resolve or the drive table cannot take, with the code Windows
+    // gives for it (a name it refuses, a path past its limit, a drive it lacks).
+    BOOL FailedUnreachable(const char* call, const std::string& path, bool reported = true);
     // Before the script is consulted: one focus event when the focus or the whole selection
     // moved since the last one.
     void ReportFocus();

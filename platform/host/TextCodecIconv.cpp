@@ -36,6 +36,17 @@ private:
     iconv_t handle_;
 };
 
+// Bytes of the well-formed UTF-8 character at the start of text, 0 when there is none.
+std::size_t Utf8Length(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    if (length == 0 || length > text.size() || (length == 2 && lead < 0xC2)) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0;
+    }
+    return length;
+}
+
 }  // namespace
 
 namespace TextCodec {
@@ -56,6 +67,20 @@ std::optional<std::string> ToCp932(std::string_view utf8) {
     static Converter converter("CP932", "UTF-8");
     std::string out;
     if (converter.Convert(utf8, out) != utf8.size()) return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> ToCp932Replacing(std::string_view utf8) {
+    static Converter converter("CP932", "UTF-8");
+    std::string out;
+    while (!utf8.empty()) {
+        const std::size_t done = converter.Convert(utf8, out);
+        if (done >= utf8.size()) break;
+        const std::size_t length = Utf8Length(utf8.substr(done));
+        if (length == 0) return std::nullopt;  // not UTF-8
+        out += '?';
+        utf8.remove_prefix(done + length);
+    }
     return out;
 }
 

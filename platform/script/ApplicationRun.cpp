@@ -1,6 +1,7 @@
 #include "platform/script/ApplicationRun.h"
 
 #include "platform/CWinApp.h"
+#include "platform/MbcsText.h"
 #include "platform/WorldError.h"
 
 #include <cstdlib>
@@ -41,8 +42,13 @@ std::string Environment(const char* name) {
     return value ? value : "";
 }
 
-std::string JoinArguments(int argc, char** argv) {
-    std::string line;
-    for (int i = 1; i < argc; ++i) line += (i > 1 ? " " : "") + std::string(argv[i]);
-    return line;
+std::string CommandLineTail(std::string_view commandLine) {
+    const auto blankOrControl = [&](std::size_t at) { return static_cast<unsigned char>(commandLine[at]) <= ' '; };
+    std::size_t at = 0;
+    for (bool quoted = false; at < commandLine.size() && (quoted || !blankOrControl(at));
+         at += MbcsText::CharLength(commandLine, at)) {
+        if (commandLine[at] == '"') quoted = !quoted;
+    }
+    while (at < commandLine.size() && blankOrControl(at)) ++at;
+    return std::string(commandLine.substr(at));
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 // Prepares the backend's world for the run (it may throw WorldError) and answers the UI script
 // that drives it, nullptr when a person does.
@@ -17,5 +18,8 @@ int RunApplication(const std::string& commandLine, const WorldSetUp& setUp);
 
 // An environment variable's value, empty when it is not set.
 std::string Environment(const char* name);
-// The program's arguments joined with single spaces: the command line after the program name.
-std::string JoinArguments(int argc, char** argv);
+// The command line after the program name (CWinApp::m_lpCmdLine), taken from the whole command
+// line as Windows' start-up code takes it: the program name ends at the first blank or control
+// character outside double quotes, then blanks and control characters are skipped. The rest is
+// given as it stands, runs of blanks and quotes included.
+std::string CommandLineTail(std::string_view commandLine);

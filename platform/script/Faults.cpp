@@ -49,6 +49,13 @@ Faults Faults::Parse(std::string_view text) {
             faults.createFail.push_back(Name(value, entry));
         } else if (key == "replace-fail" && hasValue) {
             faults.replaceFailNames.push_back(Name(value, entry));
+        } else if (key == "busy-create" || key == "busy-replace") {
+            const std::size_t colon = value.find(':');
+            const std::string_view count = value.substr(0, colon);
+            const bool digits = colon != std::string_view::npos && !count.empty() && count.size() < 7 &&
+                                std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; });
+            if (!digits) Malformed(entry, "needs a number of attempts, a colon and a name");
+            faults.busy.push_back({Name(value.substr(colon + 1), entry), std::stoi(std::string(count)), key == "busy-replace"});
         } else if ((key == "replace-fail" || key == "cwd-fail") && !hasValue) {
             (key == "replace-fail" ? faults.replaceFail : faults.cwdFail) = true;
         } else {
@@ -64,4 +71,14 @@ bool Faults::RefusesFile(std::string_view name) const { return Named(createFail,
 
 bool Faults::RefusesReplace(std::string_view targetName) const {
     return replaceFail || Named(replaceFailNames, targetName);
+}
+
+bool Faults::HoldsBusy(std::string_view name, bool replacement) {
+    for (Busy& entry : busy) {
+        if (entry.replacement == replacement && entry.left > 0 && Matches(entry.name, name)) {
+            --entry.left;
+            return true;
+        }
+    }
+    return false;
 }

@@ -7,6 +7,9 @@
 //   replace-fail        ReplaceFile fails and leaves both files as they were
 //   replace-fail=NAME   only a ReplaceFile whose target is named NAME fails; may repeat
 //   cwd-fail            GetCurrentDirectory cannot read the current directory
+//   busy-create=N:NAME  the first N creations of a file named NAME fail with a sharing
+//                       violation, as while another program (a scanner) holds it; may repeat
+//   busy-replace=N:NAME the same for the first N replacements of a file named NAME
 #pragma once
 
 #include <cstdint>
@@ -22,6 +25,12 @@ struct Faults {
     bool replaceFail = false;               // every replacement
     std::vector<std::string> replaceFailNames;  // CP932 names of targets
     bool cwdFail = false;
+    struct Busy {
+        std::string name;  // CP932, may end in '*'
+        int left;          // how many more attempts it refuses
+        bool replacement;  // refuses replacements, else creations
+    };
+    std::vector<Busy> busy;
 
     // An unknown or malformed entry throws WorldError naming it.
     static Faults Parse(std::string_view text);
@@ -29,6 +38,9 @@ struct Faults {
     bool RefusesFolder(std::string_view name) const;
     bool RefusesFile(std::string_view name) const;
     bool RefusesReplace(std::string_view targetName) const;
+    // A creation (or a replacement) of the file named name finds it held; each answer of
+    // true uses up one of the entry's attempts.
+    bool HoldsBusy(std::string_view name, bool replacement);
 };
 
 // A CFile::Write of count bytes in either backend: refused whole when it would take the bytes

@@ -12,6 +12,9 @@ namespace TextCodec {
 std::string ToUtf8(std::string_view cp932);
 // UTF-8 to CP932; nullopt when the text is not UTF-8 or holds a character CP932 lacks.
 std::optional<std::string> ToCp932(std::string_view utf8);
+// UTF-8 to CP932 as Windows hands a program of code page 932 the text a person typed or a
+// command line: a character CP932 lacks becomes '?'; nullopt when the text is not UTF-8.
+std::optional<std::string> ToCp932Replacing(std::string_view utf8);
 
 }  // namespace TextCodec
 

@@ -185,6 +185,11 @@ void Transcript::ParentPost(std::uintptr_t window, UINT message, WPARAM wParam, 
               std::to_string(wparam) + " " + std::to_string(lparam));
 }
 
+void Transcript::Failure(const std::string& call, const std::string& path, DWORD code, const std::string& text) {
+    Write(Json{{"event", "failure"}, {"call", call}, {"path", Utf8(path)}, {"code", code}, {"text", Utf8(text)}},
+          "failure " + call + " " + Short(path) + ": error " + std::to_string(code) + ": " + Short(text));
+}
+
 void Transcript::Exit(int code) {
     Write(Json{{"event", "exit"}, {"code", code}}, "exit " + std::to_string(code));
 }

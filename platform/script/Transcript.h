@@ -56,6 +56,9 @@ public:
     void SaveDialog(const SaveDialogEvent& event);
     void Parent(const char* action, std::uintptr_t window);
     void ParentPost(std::uintptr_t window, UINT message, WPARAM wParam, LPARAM lParam);
+    // A system call of the backend failed: its name, the path it was given, the error code
+    // (GetLastError's, or the one the host simulates) and that code's text (CP932).
+    void Failure(const std::string& call, const std::string& path, DWORD code, const std::string& text);
     void Exit(int code);
     // Something else was written to stderr: the next caption starts a line of its own.
     void EchoInterrupted() { inPlaceCaptionOf_.reset(); }

@@ -39,9 +39,11 @@ int ParseControlId(std::string_view word, int number) {
     return id;
 }
 
+// What the program gets of a typed text: a character CP932 lacks arrives as '?', as Windows
+// gives it, so that the program's own checks meet it.
 std::string ProgramText(std::string_view utf8, int number) {
-    std::optional<std::string> text = TextCodec::ToCp932(utf8);
-    if (!text) Malformed(number, "the text is not UTF-8 or holds a character that CP932 lacks");
+    std::optional<std::string> text = TextCodec::ToCp932Replacing(utf8);
+    if (!text) Malformed(number, "the text is not UTF-8");
     return *text;
 }
 

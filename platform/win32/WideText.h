@@ -5,4 +5,5 @@
 #include <string_view>
 
 std::wstring Wide(std::string_view cp932);
+// A character CP932 lacks becomes '?', as the A functions give it.
 std::string Narrow(std::wstring_view wide);

@@ -7,15 +7,28 @@
 
 #include <commctrl.h>
 
-#include <fstream>
-#include <iterator>
 
 namespace {
 
+// The script's file; one that cannot be read says which call failed, with GetLastError's code
+// and text, on the run's one line of stderr.
 std::string ReadScript(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw WorldError("cannot read the UI script " + path);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const char* call = "CreateFileA";
+    std::string text;
+    if (file != INVALID_HANDLE_VALUE) {
+        char buffer[4096];
+        DWORD got = 0;
+        BOOL read = FALSE;
+        while ((read = ::ReadFile(file, buffer, sizeof buffer, &got, nullptr)) && got > 0) text.append(buffer, got);
+        const DWORD error = ::GetLastError();
+        ::CloseHandle(file);
+        if (read) return text;
+        ::SetLastError(error);
+        call = "ReadFile";
+    }
+    throw WorldError("cannot read the UI script " + path + ": " + DescribeLastError(call));
 }
 
 // A program of the GUI subsystem writes to stderr only when it inherited one.
@@ -53,8 +66,10 @@ void EndWaitCursor() {
     ::SetCursor(world.cursorBeforeWait ? world.cursorBeforeWait : ::LoadCursorA(nullptr, IDC_ARROW));
 }
 
-int AfxWinMain(int argc, char** argv) {
-    const int code = RunApplication(JoinArguments(argc, argv), SetUpWorld);
+// The command line is Windows' own, not the C runtime's argv joined again: a prescribed path
+// keeps its runs of blanks and its quotes.
+int AfxWinMain(int, char**) {
+    const int code = RunApplication(CommandLineTail(::GetCommandLineA()), SetUpWorld);
     StopScript();
     World().transcript.Exit(code);
     World().transcript.Close();

@@ -11,9 +11,12 @@ namespace {
 struct Win32File {
     HANDLE handle;
     bool writable;
+    std::string path;  // as the program named it, for failure events
 };
 
 Win32File* Of(void* handle) { return static_cast<Win32File*>(handle); }
+
+constexpr const char* kCall = "CreateFileA";
 
 DWORD ShareMode(UINT flags) {
     switch (flags & 0x70) {
@@ -45,16 +48,24 @@ CFile::~CFile() { Close(); }
 
 BOOL CFile::Open(const std::string& path, UINT flags) {
     Close();
+    Win32World& world = World();
     const bool writable = (flags & (modeWrite | modeReadWrite)) != 0;
-    const bool create = (flags & modeCreate) != 0;
-    if ((writable || create) && World().faults.RefusesFile(LastName(path))) return FALSE;
+    const bool createNew = (flags & modeCreateNew) != 0;
+    const bool create = createNew || (flags & modeCreate) != 0;
+    const std::string name = LastName(path);
+    // A read that fails (an optional file that is missing) is the program's to judge: only
+    // GetLastError tells; opens that would change a file are reported.
+    const bool changes = writable || create;
+    if (changes && world.faults.RefusesFile(name)) return world.Failed(kCall, path, ERROR_ACCESS_DENIED);
+    if (create && world.faults.HoldsBusy(name, false)) return world.Failed(kCall, path, ERROR_SHARING_VIOLATION);
     DWORD access = GENERIC_READ;
     if (flags & modeReadWrite) access = GENERIC_READ | GENERIC_WRITE;
     else if (flags & modeWrite) access = GENERIC_WRITE;
-    const HANDLE handle = ::CreateFileA(path.c_str(), access, ShareMode(flags), nullptr,
-                                        create ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return FALSE;
-    handle_ = new Win32File{handle, writable};
+    const DWORD creation = createNew ? CREATE_NEW : create ? CREATE_ALWAYS : OPEN_EXISTING;
+    const HANDLE handle =
+        ::CreateFileA(path.c_str(), access, ShareMode(flags), nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return changes ? world.Failed(kCall, path) : FALSE;
+    handle_ = new Win32File{handle, writable, path};
     return TRUE;
 }
 
@@ -62,12 +73,15 @@ BOOL CFile::Write(const void* data, UINT count) {
     Win32File* file = Of(handle_);
     if (!file || !file->writable) return FALSE;
     Win32World& world = World();
-    return CountedWrite(world.faults, world.bytesWritten, count, [&] {
-        DWORD written = 0;
-        const bool whole = ::WriteFile(file->handle, data, count, &written, nullptr) && written == count;
-        if (!whole && written > 0) TakeBack(file->handle, written);
+    DWORD error = ERROR_DISK_FULL;  // an injected failure stands for a full disk
+    const bool written = CountedWrite(world.faults, world.bytesWritten, count, [&] {
+        DWORD done = 0;
+        const bool whole = ::WriteFile(file->handle, data, count, &done, nullptr) && done == count;
+        if (!whole) error = ::GetLastError() != ERROR_SUCCESS ? ::GetLastError() : ERROR_DISK_FULL;
+        if (!whole && done > 0) TakeBack(file->handle, done);
         return whole;
     });
+    return written || world.Failed("WriteFile", file->path, error);
 }
 
 UINT CFile::Read(void* buffer, UINT count) {

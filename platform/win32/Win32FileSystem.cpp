@@ -67,18 +67,28 @@ BOOL CanReadWrite(const std::string& path) { return ::_access(path.c_str(), 6) =
 DWORD GetFileAttributes(const std::string& path) { return ::GetFileAttributesA(path.c_str()); }
 
 BOOL CreateDirectory(const std::string& path) {
-    if (World().faults.RefusesFolder(LastName(path))) return FALSE;
-    return ::CreateDirectoryA(path.c_str(), nullptr);
+    Win32World& world = World();
+    if (world.faults.RefusesFolder(LastName(path))) return world.Failed("CreateDirectoryA", path, ERROR_ACCESS_DENIED);
+    return ::CreateDirectoryA(path.c_str(), nullptr) || world.Failed("CreateDirectoryA", path);
 }
 
-BOOL RemoveDirectory(const std::string& path) { return ::RemoveDirectoryA(path.c_str()); }
+BOOL RemoveDirectory(const std::string& path) {
+    return ::RemoveDirectoryA(path.c_str()) || World().Failed("RemoveDirectoryA", path);
+}
 
-BOOL DeleteFile(const std::string& path) { return ::DeleteFileA(path.c_str()); }
+BOOL DeleteFile(const std::string& path) { return ::DeleteFileA(path.c_str()) || World().Failed("DeleteFileA", path); }
 
 BOOL ReplaceFile(const std::string& replacement, const std::string& target) {
-    if (World().faults.RefusesReplace(LastName(target))) return FALSE;
-    return ::MoveFileExA(replacement.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    Win32World& world = World();
+    constexpr const char* kCall = "MoveFileExA";
+    const std::string name = LastName(target);
+    if (world.faults.RefusesReplace(name)) return world.Failed(kCall, target, ERROR_ACCESS_DENIED);
+    if (world.faults.HoldsBusy(name, true)) return world.Failed(kCall, target, ERROR_SHARING_VIOLATION);
+    return ::MoveFileExA(replacement.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
+           world.Failed(kCall, target);
 }
+
+DWORD GetLastError() { return ::GetLastError(); }
 
 DWORD GetCurrentProcessId() { return ::GetCurrentProcessId(); }
 

@@ -30,11 +30,23 @@ std::optional<std::string> FromWide(UINT codePage, std::wstring_view wide) {
     return text;
 }
 
+// CP932 as the A functions give it to a program: a character CP932 lacks becomes '?', never a
+// look-alike (a path must not silently name another file).
+std::string Cp932Replacing(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int length = ::WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, "?", nullptr);
+    if (length <= 0) return {};
+    std::string text(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), size, text.data(), length, "?", nullptr);
+    return text;
+}
+
 }  // namespace
 
 std::wstring Wide(std::string_view cp932) { return ToWide(932, 0, cp932); }
 
-std::string Narrow(std::wstring_view wide) { return FromWide(932, wide).value_or(std::string()); }
+std::string Narrow(std::wstring_view wide) { return Cp932Replacing(wide); }
 
 namespace TextCodec {
 
@@ -45,6 +57,13 @@ std::optional<std::string> ToCp932(std::string_view utf8) {
     const std::wstring wide = ToWide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
     if (wide.empty()) return std::nullopt;
     return FromWide(932, wide);
+}
+
+std::optional<std::string> ToCp932Replacing(std::string_view utf8) {
+    if (utf8.empty()) return std::string();
+    const std::wstring wide = ToWide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
+    if (wide.empty()) return std::nullopt;
+    return Cp932Replacing(wide);
 }
 
 }  // namespace TextCodec

@@ -11,6 +11,29 @@ Win32World& World() {
     return *world;
 }
 
+std::string ErrorText(DWORD error) {
+    char* buffer = nullptr;
+    const DWORD length =
+        ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text(buffer ? buffer : "", buffer ? length : 0);
+    if (buffer) ::LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+
+std::string DescribeLastError(const char* call) {
+    const DWORD error = ::GetLastError();
+    return std::string(call) + ": error " + std::to_string(error) + ": " + OneLine(ErrorText(error));
+}
+
+BOOL Win32World::Failed(const char* call, const std::string& path, DWORD code) {
+    const DWORD error = code != ERROR_SUCCESS ? code : ::GetLastError();
+    transcript.Failure(call, path, error, ErrorText(error));
+    ::SetLastError(error);
+    return FALSE;
+}
+
 CDialog* Win32World::DialogObject(HWND hwnd) const {
     const auto found = dialogs.find(hwnd);
     return found == dialogs.end() ? nullptr : found->second;

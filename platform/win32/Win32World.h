@@ -62,6 +62,10 @@ struct Win32World {
     std::optional<FocusReport> reportedFocus;
     std::exception_ptr failure;       // thrown where Windows called us; rethrown in our frames
 
+    // A failed system call: a failure event with GetLastError's code (code, when given, is set
+    // first: an injected fault) and its text; the code stays GetLastError's. Answers FALSE.
+    BOOL Failed(const char* call, const std::string& path, DWORD code = ERROR_SUCCESS);
+
     CDialog* DialogObject(HWND hwnd) const;
     // The program's dialog that holds a control (or is the window itself).
     HWND DialogOf(HWND hwnd) const;
@@ -77,6 +81,11 @@ struct Win32World {
 };
 
 Win32World& World();
+
+// GetLastError's text for a code (CP932, one line or more).
+std::string ErrorText(DWORD error);
+// "CreateFileA: error 2: ..." for the last failed call, on one line of UTF-8, for stderr.
+std::string DescribeLastError(const char* call);
 
 // A resource's control by id, nullptr when the dialog has none.
 const ControlResource* FindControl(const DialogResource& resource, int id);

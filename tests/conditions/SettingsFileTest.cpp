@@ -197,8 +197,7 @@ TEST_F(SettingsFileTest, WritingRemovesEveryLineOfTheKey) {
 TEST_F(SettingsFileTest, FailedRewritesLeaveTheOldFileWhole) {
     const std::string old = kYamadaLine + kSuzukiLine + "tanaka/3/4:0/1/2/C:\\表\\ソ.xml\n";
     const std::string written = kSuzukiLine + "tanaka/3/4:0/1/2/C:\\表\\ソ.xml\n" + "yamada/1/2:1/7/9/C:\\new.xml\n";
-    const std::string successor = "TxLinkAlto.env." + std::to_string(platform::GetCurrentProcessId()) + ".tmp";
-    std::vector<std::string> failures = {"replace-fail", "create-fail=" + successor, "create-fail=TxLinkAlto.env.lock",
+    std::vector<std::string> failures = {"replace-fail", "create-fail=~tx*", "create-fail=TxLinkAlto.env.lock",
                                          "create-fail=TxLinkAlto.env"};
     for (std::size_t bytes = 0; bytes < written.size(); ++bytes) failures.push_back("write-fail-after=" + std::to_string(bytes));
     for (const std::string& faults : failures) {

@@ -1,5 +1,6 @@
 #include "platform/CWinApp.h"
 #include "platform/WorldError.h"
+#include "platform/script/ApplicationRun.h"
 #include "TestDialog.h"
 #include "TestSupport.h"
 
@@ -84,6 +85,43 @@ TEST(Application, AfxWinMainReadsTheEnvironment) {
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "txlink: cannot read the UI script " + root.Host("missing.txt") + ": No such file or directory\n| exit 3\n");
     for (const char* name : {"TXLINK_UI", "TXLINK_TRANSCRIPT", "TXLINK_DRIVES", "TXLINK_FAULTS"}) ::unsetenv(name);
+}
+
+// The program's command line after its name as Windows' start-up code takes it, in every
+// backend: the name ends at the first blank outside quotes, the blanks after it are skipped,
+// and the rest stays as it is, runs of blanks and quotes included.
+TEST(Application, CommandLineTailIsWhatFollowsTheProgramName) {
+    const struct {
+        const char* line;
+        const char* tail;
+    } cases[] = {
+        {"\"C:\\Program Files\\TxLinkAlto.exe\" 1,2,3,C:\\a  b.xml", "1,2,3,C:\\a  b.xml"},
+        {"TxLinkAlto.exe   1,2,3,\"C:\\a  b\".xml  ", "1,2,3,\"C:\\a  b\".xml  "},
+        {"C:\\\"Program Files\"\\TxLinkAlto.exe\t1,2,3,", "1,2,3,"},
+        {"\"C:\\表\\TxLinkAlto.exe\" 1,2,3,", "1,2,3,"},
+        {"\"C:\\a\"b.exe c", "c"},  // a quote ends no program name
+        {"TxLinkAlto.exe", ""},
+        {"\"C:\\unclosed quote 1,2,3,", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CommandLineTail(c.line), c.tail) << c.line;
+}
+
+// The host hands the program a parameter passed as one argument as it is, even after a program
+// path that holds blanks.
+TEST(Application, AfxWinMainKeepsBlanksAndQuotesOfAPrescribedPath) {
+    TestApp app;
+    ScratchFolder root;
+    const std::string script = root.Host("ui.txt");
+    std::ofstream(script) << "key F12\nanswer yes\n";
+    ::setenv("TXLINK_UI", script.c_str(), 1);
+    ::setenv("TXLINK_DRIVES", ("C:=" + root.Host()).c_str(), 1);
+    char program[] = "/opt/tx link/TxLinkTest";
+    char parameter[] = "1,2,3,C:\\a  \"b\"\tc.xml";
+    char* argv[] = {program, parameter, nullptr};
+    EXPECT_EQ(AfxWinMain(2, argv), 0);
+    EXPECT_EQ(app.seenCommandLine, "1,2,3,C:\\a  \"b\"\tc.xml");
+    for (const char* name : {"TXLINK_UI", "TXLINK_DRIVES"}) ::unsetenv(name);
 }
 
 // Without TXLINK_DRIVES the program says once where drive C: is, before the run.

@@ -125,3 +125,52 @@ TEST(HostFaults, ReplaceFailsForEveryTargetOrForTheNamedOnes) {
     EXPECT_TRUE(Faults::Parse("replace-fail").RefusesReplace("anything"));
     EXPECT_FALSE(Faults().RefusesReplace("anything"));
 }
+
+// Windows takes full paths of at most 259 bytes; the host refuses longer ones the same way,
+// whatever the length of the host folder the drive maps to, so that tests meet the limit.
+TEST(HostFile, PathsPastWindowsLimitAreRefusedAsWindowsRefusesThem) {
+    ScratchFolder root;
+    const std::string deep = root.Host(std::string(200, 'h') + "/" + std::string(200, 'h'));
+    std::filesystem::create_directories(deep);
+    Session session("", "C:=" + deep);
+    const std::string folder = "C:\\" + std::string(200, 'f');
+    ASSERT_TRUE(platform::CreateDirectory(folder));
+    const std::string longest = folder + "\\" + std::string(259 - folder.size() - 1, 'n');
+    ASSERT_EQ(longest.size(), 259u);
+    CFile file;
+    EXPECT_TRUE(file.Open(longest, kCreate));
+    file.Close();
+    EXPECT_EQ(platform::GetFileAttributes(longest), FILE_ATTRIBUTE_NORMAL);
+
+    const std::string tooLong = longest + "x";
+    EXPECT_FALSE(file.Open(tooLong, kCreate));
+    EXPECT_EQ(platform::GetLastError(), ERROR_FILENAME_EXCED_RANGE);
+    EXPECT_EQ(platform::GetFileAttributes(tooLong), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(platform::CreateDirectory(tooLong));
+    EXPECT_FALSE(platform::ReplaceFile(longest, tooLong));
+    EXPECT_TRUE(std::filesystem::exists(deep + "/" + std::string(200, 'f') + "/" + std::string(55, 'n')));
+    const auto failures = Events("failure");
+    ASSERT_EQ(failures.size(), 3u);
+    EXPECT_EQ(failures[0]["call"], "CreateFileA");
+    EXPECT_EQ(failures[1]["call"], "CreateDirectoryA");
+    EXPECT_EQ(failures[2]["call"], "MoveFileExA");
+    for (const auto& failure : failures) {
+        EXPECT_EQ(failure["path"], tooLong);
+        EXPECT_EQ(failure["code"], 206);
+        EXPECT_EQ(failure["text"], "File name too long");
+    }
+}
+
+// A new file only: a name that exists is refused, its content untouched, and the reason told.
+TEST(HostFile, CreateNewTakesNoNameThatExists) {
+    ScratchFolder root;
+    Session session("", "C:=" + root.Host());
+    std::ofstream(root.Host("taken")) << "kept";
+    CFile file;
+    constexpr UINT kCreateNew = CFile::modeCreateNew | CFile::modeWrite | CFile::shareExclusive;
+    EXPECT_FALSE(file.Open("C:\\taken", kCreateNew));
+    EXPECT_EQ(platform::GetLastError(), ERROR_FILE_EXISTS);
+    EXPECT_EQ(Content(root.Host("taken")), "kept");
+    EXPECT_TRUE(file.Open("C:\\new", kCreateNew));
+    EXPECT_TRUE(std::filesystem::exists(root.Host("new")));
+}

@@ -51,6 +51,14 @@ TEST(UiScript, MalformedLinesNameTheirLine) {
     EXPECT_NE(ErrorOf("text 1008 \xFF").find("UTF-8"), std::string::npos);
 }
 
+// A typed character that Shift_JIS lacks reaches the program as '?', as Windows gives it to a
+// program of code page 932: never an empty text, never a look-alike, never the script's error.
+TEST(UiScript, TypedCharacterWithoutAShiftJisFormArrivesAsAQuestionMark) {
+    EXPECT_EQ(Parse(Utf8(u8"text 1008 C:\\出力\\\uD55C\uAE00.xml")).text, "C:\\出力\\??.xml");
+    EXPECT_EQ(Parse(Utf8(u8"save C:\\caf\u00E9\\a.xml")).text, "C:\\caf?\\a.xml");
+    EXPECT_EQ(Parse(Utf8(u8"text 1008 \u2460\uFF5E")).text, "\x87\x40\x81\x60");  // CP932 has these two
+}
+
 TEST(UiScript, TakesLinesInOrderAndCountsTheUnused) {
     UiScript script = UiScript::FromText("# start\nclick 1\n\nclick 2\nclick 3\n");
     ASSERT_NE(script.Peek(), nullptr);

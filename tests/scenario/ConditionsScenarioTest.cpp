@@ -76,6 +76,9 @@ TEST_F(ConditionsScenario, EachDestinationMessageKeepsTheDialogOpen) {
         {"C:\\Out\\*.xml", u8"データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。"},
         {"D:\\a.xml", u8"ドライブ名が有効でありません。\n\n有効なドライブを指定してください。"},
         {"C:\\Out\\", u8"ファイル名が指定されていません。"},
+        // A typed character that Shift_JIS lacks reaches the program as '?', never as an
+        // empty path.
+        {Utf8(u8"C:\\Out\\\uD55C.xml"), u8"データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = Run("text 1008 " + c.path + "\nclick 1005\n");
@@ -87,7 +90,7 @@ TEST_F(ConditionsScenario, EachDestinationMessageKeepsTheDialogOpen) {
 }
 
 // Paths that no file can have reach the dialog from outside: a settings file saved with CR LF
-// remembers a path ending in CR, a calling program may prescribe one with a TAB.
+// remembers a path ending in CR.
 TEST_F(ConditionsScenario, PathsWithControlCharactersAreRefusedAtOnce) {
     const std::string forbidden = Utf8(u8"データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。");
     fs::create_directories(folder_ + "/c/Out");
@@ -95,13 +98,28 @@ TEST_F(ConditionsScenario, PathsWithControlCharactersAreRefusedAtOnce) {
     const ProgramRun remembered = Run("click 1005\n");
     EXPECT_EQ(remembered.exitStatus, 1) << remembered.stderrText;
     EXPECT_EQ(remembered.MessageTexts(), (std::vector<std::string>{forbidden, kCancelled}));
+}
 
+// The calling program's command line reaches the program as it is: a TAB in a prescribed path
+// is refused, and runs of blanks and quotes are kept (the quotes, too, are refused).
+TEST_F(ConditionsScenario, PrescribedPathsKeepTheirBlanksAndQuotes) {
+    const std::string forbidden = Utf8(u8"データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。");
+    fs::create_directories(folder_ + "/c/Out");
+    Put(kSettingsFile, "yamada/1/2:0/4/3/C:\\Out\\a.xml\r\n");
     const ProgramRun fixed = Run("click 1005\n", {kLaunchedByParent + "C:\\Out\\a\tb.xml"});
     EXPECT_EQ(fixed.exitStatus, 1) << fixed.stderrText;
     ASSERT_FALSE(fixed.MessageTexts().empty());
     EXPECT_EQ(fixed.MessageTexts().front(), forbidden);
     EXPECT_TRUE(fs::is_empty(folder_ + "/c/Out"));
     EXPECT_EQ(Content(kSettingsFile), "yamada/1/2:0/4/3/C:\\Out\\a.xml\r\n");
+
+    const ProgramRun blanks = Run("click 1005\n", {kLaunchedByParent + "C:\\Out\\a  b.xml"});
+    EXPECT_EQ(blanks.exitStatus, 0) << blanks.stderrText;
+    EXPECT_TRUE(fs::exists(folder_ + "/c/Out/a  b.xml"));
+    const ProgramRun quoted = Run("click 1005\n", {kLaunchedByParent + "\"C:\\Out\\c.xml\""});
+    EXPECT_EQ(quoted.exitStatus, 1) << quoted.stderrText;
+    ASSERT_FALSE(quoted.MessageTexts().empty());
+    EXPECT_EQ(quoted.MessageTexts().front(), forbidden);
 }
 
 TEST_F(ConditionsScenario, FolderChainFailingAtTheThirdLevelIsUndone) {

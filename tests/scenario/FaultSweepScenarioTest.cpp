@@ -323,16 +323,16 @@ std::vector<Row> FileAndFolderRows() {
         failed("create-fail=report.xml", Before::Folders, Answer::Yes, kAllQuestions),
         failed("create-fail=report.xml", Before::OlderReport, Answer::No, kAllQuestions),
         failed("create-fail=report.xml", Before::NoFolders, Answer::Yes, kAllQuestions),
-        failed("create-fail=report.xml.*", Before::Folders, Answer::No, kAllQuestions),
-        failed("create-fail=report.xml.*", Before::OlderReport, Answer::Yes, kAllQuestions),
-        failed("create-fail=report.xml.*", Before::NoFolders, Answer::No, kAllQuestions),
+        failed("create-fail=~tx*", Before::Folders, Answer::No, kAllQuestions),
+        failed("create-fail=~tx*", Before::OlderReport, Answer::Yes, kAllQuestions),
+        failed("create-fail=~tx*", Before::NoFolders, Answer::No, kAllQuestions),
         // The report is whole but cannot take the destination's place.
         failed("replace-fail=report.xml", Before::Folders, Answer::No, {}),
         failed("replace-fail=report.xml", Before::OlderReport, Answer::No, {}),
         failed("replace-fail", Before::OlderReport, Answer::No, {}),
         failed("replace-fail", Before::NoFolders, Answer::No, {}),
-        // The settings file and its successor (whatever its name): the report stands, the
-        // conditions are not remembered.
+        // The settings file and its lock file: the report stands, the conditions are not
+        // remembered.
         finished("create-fail=TxLinkAlto.env", Before::Folders),
         finished("replace-fail=TxLinkAlto.env", Before::Folders),
         finished("replace-fail=TxLinkAlto.env", Before::NoFolders),

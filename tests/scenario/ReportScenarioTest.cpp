@@ -324,4 +324,60 @@ TEST(ReportScenario, FileThatCannotBeCreatedAsksForEverySection) {
     EXPECT_EQ(stop.ParentActions(), Notified(2));
 }
 
+// A scanner that holds the report for a moment, when its successor is made or when it takes
+// the destination's place, costs a short wait, not the report; one that keeps holding it ends
+// the run after about a second as a replacement that fails does. Each refused call is in the
+// transcript with its name, path and error code; the user sees only the program's messages.
+TEST(ReportScenario, FileHeldForAMomentIsWaitedFor) {
+    ReportWorld world;
+    for (const std::string faults : {"busy-replace=3:report.xml", "busy-create=3:~tx*"}) {
+        const ProgramRun run = world.Run(kExecute, {kParent}, faults);
+        EXPECT_EQ(run.exitStatus, 0) << faults << run.stderrText;
+        EXPECT_EQ(run.MessageTexts(), Texts{kFinished}) << faults;
+        EXPECT_TRUE(world.HasReport()) << faults;
+        const auto failures = run.Events("failure");
+        ASSERT_EQ(failures.size(), 3u) << faults;
+        for (const auto& failure : failures) {
+            EXPECT_EQ(failure["code"], 32) << faults;  // ERROR_SHARING_VIOLATION
+            EXPECT_FALSE(failure["text"].get<std::string>().empty()) << faults;
+        }
+        const std::string path = failures.front()["path"];
+        if (faults.ends_with("report.xml")) {
+            EXPECT_EQ(failures.front()["call"], "MoveFileExA");
+            EXPECT_EQ(path, "C:\\Out\\report.xml");
+        } else {
+            EXPECT_EQ(failures.front()["call"], "CreateFileA");
+            EXPECT_TRUE(path.starts_with("C:\\Out\\~tx")) << path;
+        }
+    }
+
+    const ProgramRun held = world.Run(kExecute, {kParent}, "busy-replace=1000:report.xml");
+    EXPECT_EQ(held.exitStatus, 2) << held.stderrText;
+    EXPECT_EQ(held.MessageTexts(), Texts{kNotFinished});
+    EXPECT_FALSE(world.HasReport());
+    const auto failures = held.Events("failure");
+    EXPECT_GE(failures.size(), 10u);
+    EXPECT_LE(failures.size(), 40u);
+    EXPECT_NE(held.stderrText.find("MoveFileExA C:\\Out\\report.xml: error 32"), std::string::npos) << held.stderrText;
+}
+
+// The dialog takes 255 bytes of path, and such a path is written: the report's successor and
+// the settings file's fit wherever their files fit.
+TEST(ReportScenario, LongestPathTheDialogTakesIsWritten) {
+    ReportWorld world;
+    const std::string first(120, 'a');
+    const std::string second(120, 'b');
+    const std::string path = "C:\\" + first + "\\" + second + "\\report.xml";
+    ASSERT_EQ(path.size(), 255u);
+    fs::create_directories(world.ReportPath().parent_path().parent_path() / first / second);
+    const ProgramRun run = world.Run("text 1008 " + path + "\n" + kExecute);
+    EXPECT_EQ(run.exitStatus, 0) << run.stderrText;
+    EXPECT_EQ(run.MessageTexts(), Texts{kFinished});
+    EXPECT_TRUE(run.Events("failure").empty());
+    const fs::path written = world.ReportPath().parent_path().parent_path() / first / second / "report.xml";
+    EXPECT_TRUE(fs::exists(written));
+    EXPECT_EQ(std::distance(fs::directory_iterator(written.parent_path()), fs::directory_iterator()), 1);
+}
+
 }  // namespace
+
