@@ -218,7 +218,7 @@ TEST_F(ConditionsScenario, SettingsFileRemembersTheLastRunOfEachUserAndDataSet) 
 // The refusal of past results cuts the dialog short, but only after the whole set-up: the
 // remembered path and the tool tip are there when it ends, on every build.
 TEST_F(ConditionsScenario, RefusedPastResultsEndAfterTheWholeSetUp) {
-    books_["dataSets"][0]["kind"] = 99;
+    SelectedDataSet(books_)["kind"] = 99;
     Put(kSettingsFile, "yamada/1/2:0/5/6/C:\\old.xml\n");
     const ProgramRun run = Run("");
     EXPECT_EQ(run.exitStatus, 1) << run.stderrText;

@@ -200,7 +200,7 @@ TEST(ReportScenario, JournalReportOfEveryProgramWithoutSupportInfo) {
 TEST(ReportScenario, CompanyNameWidensTheSameOnEverySystem) {
     ReportWorld world;
     auto books = ScenarioBooks();
-    books["dataSets"][0]["company"] = Utf8(u8"A\\B ｱﾞﾃﾞｰﾞ");
+    SelectedDataSet(books)["company"] = Utf8(u8"A\\B ｱﾞﾃﾞｰﾞ");
     const ProgramRun run = world.Run(kSetPath + kExecute, {}, {}, books);
     EXPECT_EQ(run.exitStatus, 0) << run.stderrText;
     const std::string name = Value("KOMONSAKINAME", "Ａ＼Ｂ　ア゛デー゛");
