@@ -4,6 +4,7 @@
 #include "core_api/StKOTEISHISANINFO.h"
 #include "core_api/standin/AccountingCalendar.h"
 #include "core_api/standin/BooksSax.h"
+#include "core_api/standin/JournalFields.h"
 #include "core_api/standin/JournalScanReader.h"
 #ifdef TXLINK_HAVE_SIMDJSON
 #include "core_api/standin/JournalReader.h"
@@ -395,6 +396,21 @@ PendingJournals::PendingJournals(BooksInput&& input, std::vector<JournalExtent>&
 
 PendingJournals::~PendingJournals() = default;
 
+namespace {
+
+// A control byte in a string of a journal list, named at the first line of its chunk.
+void RefuseControlByte(const JournalExtent& journal) {
+    if (journal.controlByte == UINT64_MAX) return;
+    std::size_t line = 0;
+    for (const JournalChunk& chunk : journal.chunks)
+        if (chunk.begin <= journal.controlByte) line = chunk.firstLine;
+    FailAtLine(journal.dataSet, line,
+               "not JSON near byte " + std::to_string(journal.controlByte) + ": a control character in a string",
+               nullptr, nullptr);
+}
+
+}  // namespace
+
 template <typename Reader>
 void PendingJournals::ReadAllWith(Books& books) {
     Reader reader;
@@ -403,6 +419,7 @@ void PendingJournals::ReadAllWith(Books& books) {
         BookDataSet& dataSet = books.dataSets[journal.dataSet];
         const StDATAINFO& info = dataSet.info;
         AccountingCalendar calendar(info.periodFirst, info.periodLast, AccountingCalendar::ClosingDayOf(info.periodLast));
+        RefuseControlByte(journal);
         reader.Read(input_, journal, calendar, dataSet.journal);
     }
 }

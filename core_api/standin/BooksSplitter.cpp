@@ -45,6 +45,17 @@ std::uint64_t BitsOf(const __m128i (&v)[4], char c) {
     return bits;
 }
 
+// Bits of the bytes of a 64-byte block below 0x20.
+std::uint64_t ControlBits(const __m128i (&v)[4]) {
+    const __m128i highest = _mm_set1_epi8(0x1F);
+    std::uint64_t bits = 0;
+    for (int k = 0; k < 4; ++k) {
+        const __m128i atMost = _mm_cmpeq_epi8(_mm_max_epu8(v[k], highest), highest);
+        bits |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(atMost))) << (16 * k);
+    }
+    return bits;
+}
+
 // Bit i set when an odd number of bits at or below i are set in x.
 std::uint64_t PrefixXor(std::uint64_t x) {
     for (int shift = 1; shift < 64; shift *= 2) x ^= x << shift;
@@ -63,7 +74,8 @@ public:
     Splitter(const BooksInput& input, std::size_t linesPerChunk) : input_(input), linesPerChunk_(linesPerChunk) {}
 
     SplitBooks Run() {
-        std::string block(kBlockBytes, '\0');
+        // Small books take a small block: the loader reads many of them in the tests.
+        std::string block(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockBytes, input_.Size())), '\0');
         for (std::uint64_t offset = 0; offset < input_.Size(); offset += kBlockBytes) {
             std::size_t length = static_cast<std::size_t>(std::min<std::uint64_t>(kBlockBytes, input_.Size() - offset));
             input_.Read(offset, length, block.data());
@@ -162,6 +174,8 @@ private:
         const std::uint64_t quotes = BitsOf(v, '"');
         const std::uint64_t strings = PrefixXor(quotes) ^ (inString_ ? ~std::uint64_t{0} : 0);
         inString_ = (strings >> 63) != 0;
+        if (const std::uint64_t controls = ControlBits(v) & strings; controls != 0)
+            NoteControlByte(offset + i + static_cast<std::uint64_t>(__builtin_ctzll(controls)));
         std::uint64_t events = (BitsOf(v, '{') | BitsOf(v, '[') | BitsOf(v, '}') | BitsOf(v, ']') | BitsOf(v, ',')) & ~strings;
         std::uint64_t newlines = BitsOf(v, '\n');
         while (events != 0) {
@@ -177,6 +191,8 @@ private:
         CountNewlines(newlines, offset + i);
         return i + 64;
     }
+
+    void NoteControlByte(std::uint64_t at) { journal_.controlByte = std::min(journal_.controlByte, at); }
 
     void CountNewlines(std::uint64_t bits, std::uint64_t blockOffset) {
         if (bits == 0) return;
@@ -210,6 +226,7 @@ private:
                 ++newlines_;
                 lastNewline_ = offset + i;
             }
+            if (inString_ && static_cast<unsigned char>(block[i]) < 0x20) NoteControlByte(offset + i);
             if (escape_) {  // the byte after a backslash in a string
                 escape_ = false;
                 continue;

@@ -25,6 +25,9 @@ struct JournalExtent {
     std::size_t dataSet = 0;  // position in dataSets
     std::vector<JournalChunk> chunks;
     std::size_t lines = 0;  // counted by their separators: exact for well-formed books
+    // The first control byte inside a string of the list, which JSON does not allow (the readers
+    // may pass over a note's value without looking at it); UINT64_MAX when none.
+    std::uint64_t controlByte = UINT64_MAX;
 };
 
 struct SplitBooks {

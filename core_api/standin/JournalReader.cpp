@@ -89,9 +89,13 @@ struct JournalReader::Parser {
         od::json_type type;
         if (auto error = value.type().get(type)) NotJson(error, Location(value, buffer.data()), key, sideKey);
         switch (type) {
-        case od::json_type::null:
-            if (!value.is_null()) NotJson(simdjson::INCORRECT_TYPE, Location(value, buffer.data()), key, sideKey);
+        case od::json_type::null: {
+            // A word that starts like null ("null0401") is an error, not an exception.
+            bool isNull = false;
+            if (value.is_null().get(isNull) != simdjson::SUCCESS || !isNull)
+                NotJson(simdjson::INCORRECT_TYPE, Location(value, buffer.data()), key, sideKey);
             return scalar;
+        }
         case od::json_type::boolean:
             scalar.kind = Scalar::Kind::Boolean;
             if (auto error = value.get_bool().get(scalar.boolean)) NotJson(error, Location(value, buffer.data()), key, sideKey);
@@ -129,6 +133,34 @@ struct JournalReader::Parser {
         return scalar;
     }
 
+    // A note's value, read through: On-Demand passes over a value it is not asked for without
+    // checking it, and text that is not JSON must be refused wherever it stands.
+    void CheckNote(od::value& value, const std::string_view* key, const std::string_view* sideKey) {
+        od::json_type type;
+        if (auto error = value.type().get(type)) NotJson(error, Location(value, buffer.data()), key, sideKey);
+        if (type == od::json_type::object) {
+            od::object object;
+            if (auto error = value.get_object().get(object)) NotJson(error, Location(value, buffer.data()), key, sideKey);
+            for (auto member : object) {
+                od::field field;
+                if (auto error = std::move(member).get(field)) NotJson(error, Location(value, buffer.data()), key, sideKey);
+                std::string_view name;
+                if (auto error = field.unescaped_key().get(name)) NotJson(error, Location(value, buffer.data()), key, sideKey);
+                CheckNote(field.value(), key, sideKey);
+            }
+        } else if (type == od::json_type::array) {
+            od::array array;
+            if (auto error = value.get_array().get(array)) NotJson(error, Location(value, buffer.data()), key, sideKey);
+            for (auto element : array) {
+                od::value item;
+                if (auto error = std::move(element).get(item)) NotJson(error, Location(value, buffer.data()), key, sideKey);
+                CheckNote(item, key, sideKey);
+            }
+        } else {
+            ScalarOf(value, key, sideKey);
+        }
+    }
+
     void ReadSide(od::value& value, BookSide& side, const std::string_view* lineKey) {
         od::object object;
         if (auto error = value.get_object().get(object)) NotJson(error, Location(value, buffer.data()), lineKey, nullptr);
@@ -138,7 +170,10 @@ struct JournalReader::Parser {
             std::string_view keyView = KeyOf(field, 1);
             SideKey which = SideKeyOf(keyView);
             od::value& v = field.value();
-            if (which == SideKey::Note) continue;
+            if (which == SideKey::Note) {
+                CheckNote(v, lineKey, &keyView);
+                continue;
+            }
             Scalar scalar = ScalarOf(v, lineKey, &keyView);
             if (scalar.kind == Scalar::Kind::Null) continue;
             if (scalar.kind == Scalar::Kind::Other) {
@@ -172,8 +207,11 @@ struct JournalReader::Parser {
             if (auto error = std::move(member).get(field)) NotJson(error, Location(element, buffer.data()), nullptr, nullptr);
             std::string_view keyView = KeyOf(field, 0);
             LineKey which = LineKeyOf(keyView);
-            if (which == LineKey::Note) continue;
             od::value& v = field.value();
+            if (which == LineKey::Note) {
+                CheckNote(v, &keyView, nullptr);
+                continue;
+            }
             od::json_type valueType;
             if (auto error = v.type().get(valueType)) NotJson(error, Location(v, buffer.data()), &keyView, nullptr);
             if (valueType == od::json_type::array) LineFail("a list is not a value of a journal line", &keyView, nullptr);

@@ -123,8 +123,18 @@ private:
         }
     }
 
-    // A scalar at the cursor (not an object nor a list).
+    // A scalar at the cursor (not an object nor a list), which must end where a value ends: a
+    // word that only starts like one ("null0401", "truex") is not JSON, named by its key.
     StandIn::Scalar Scalar() {
+        const StandIn::Scalar s = ScalarToken();
+        const char next = Peek();
+        if (at_ < text_.size() && next != ',' && next != '}' && next != ']' && next != ' ' && next != '\t' &&
+            next != '\n' && next != '\r')
+            NotJson("not a value");
+        return s;
+    }
+
+    StandIn::Scalar ScalarToken() {
         StandIn::Scalar s;
         const char c = Peek();
         if (c == '"') {

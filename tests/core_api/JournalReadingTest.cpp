@@ -108,6 +108,12 @@ TEST(JournalReadingTest, ProblemsNameTheLineTheKeyAndTheByte) {
         {R"("journal": [{"date": 20230401}, {"date": 20240401, "closing": 1}])",
          "books text: dataSets[0].journal[1].closing: expected \"interim\" or \"yearEnd\""},
         {R"("journal": [{"date": 20240401}, {"date": 20240401]])", "books text: dataSets[0].journal[1]: not JSON near byte "},
+        // A control character inside a string, also one of a note that a reader passes over.
+        {"\"journal\": [{\"date\": 20240401, \"_note\": [\"a\x03\"]}]", "books text: dataSets[0].journal[0]: not JSON near byte "},
+        // A word that only starts like a literal.
+        {R"("journal": [{"date": null0401}])", "books text: dataSets[0].journal[0].date: not JSON near byte "},
+        {R"("journal": [{"date": 20240401, "debit": {"reduced": truex}}])",
+         "books text: dataSets[0].journal[0].debit.reduced: not JSON near byte "},
     };
     for (auto journals : {StandIn::JournalReading::Build, StandIn::JournalReading::Scan}) {
         for (const Case& c : cases) {
