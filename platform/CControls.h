@@ -7,6 +7,8 @@ class CEdit : public CWnd {
 public:
     // Selects characters start..end; (0, -1) selects the whole text.
     void SetSel(int nStartChar, int nEndChar);
+    // The selection's start and end, in bytes of the text.
+    void GetSel(int& nStartChar, int& nEndChar) const;
     void SetLimitText(UINT nMax);
     UINT GetLimitText() const;
 };

@@ -1,7 +1,6 @@
 // The parts of the file dialog that every backend shares.
 #include "platform/CFileDialog.h"
 
-#include "platform/script/Transcript.h"
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, const char* lpszDefExt, const char* lpszFileName, DWORD dwFlags,
                          const char* lpszFilter, CWnd* pParentWnd)

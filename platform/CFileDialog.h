@@ -3,9 +3,22 @@
 
 #include "platform/CWnd.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
-struct SaveDialogEvent;
+// What a file dialog showed and what came of it.
+struct SaveDialogEvent {
+    std::string title;
+    std::string filter;
+    std::string defext;
+    std::string folder;
+    std::string file;
+    DWORD flags = 0;
+    std::optional<std::string> answer;  // the chosen path, nullopt when cancelled
+    std::vector<std::string> refused;   // paths the dialog refused before the answer
+};
+
 
 struct OPENFILENAME {
     const char* lpstrTitle = nullptr;
@@ -26,7 +39,7 @@ public:
     OPENFILENAME m_ofn;
 
 private:
-    // What the transcript reports of the dialog as it opens.
+    // What the dialog shows as it opens.
     SaveDialogEvent OpeningEvent() const;
 
     BOOL open_;

@@ -26,3 +26,12 @@ struct DialogResource {
     DWORD style;
     std::span<const ControlResource> controls;
 };
+
+// The resource's control with this id, nullptr for IDC_STATIC and for an id it lacks.
+inline const ControlResource* FindControl(const DialogResource& resource, int id) {
+    if (id == IDC_STATIC) return nullptr;
+    for (const ControlResource& control : resource.controls) {
+        if (control.id == id) return &control;
+    }
+    return nullptr;
+}

@@ -58,6 +58,16 @@ short GetKeyState(int virtualKey);
 // nothing, and the system still sees a program that answers while it works without a loop.
 BOOL PeekMessage(MSG* msg, HWND hWnd, UINT filterMin, UINT filterMax, UINT removeMsg);
 
+// The message loop of a modal dialog: the next message of the thread's queue (PM_REMOVE takes
+// it), a wait for one, the dialog manager's keys (Tab, Enter, Esc...), and the window
+// procedure of any other message (after translating its keys into characters).
+void WaitMessage();
+BOOL IsDialogMessage(HWND dialog, MSG* msg);
+void DispatchMessage(const MSG* msg);
+
+// A window that exists (the calling program's window is taken to exist where no real windows are).
+BOOL IsWindow(HWND hWnd);
+
 // Another program's window (the calling program).
 BOOL EnableWindow(HWND hWnd, BOOL enable);
 BOOL SetForegroundWindow(HWND hWnd);

@@ -48,8 +48,10 @@ constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 // Messages and keys.
+constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT BN_CLICKED = 0;
 constexpr int VK_RETURN = 0x0D;
 constexpr int VK_SHIFT = 0x10;
 constexpr int VK_CONTROL = 0x11;
@@ -64,6 +66,11 @@ struct MSG {
     LPARAM lParam = 0;
 };
 constexpr UINT PM_NOREMOVE = 0x0000;
+constexpr UINT PM_REMOVE = 0x0001;
+
+constexpr WPARAM MAKEWPARAM(unsigned low, unsigned high) { return static_cast<WPARAM>((high & 0xFFFF) << 16 | (low & 0xFFFF)); }
+constexpr WORD LOWORD(std::uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
+constexpr WORD HIWORD(std::uintptr_t value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
 
 // ShowWindow.
 constexpr int SW_HIDE = 0;

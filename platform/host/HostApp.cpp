@@ -3,7 +3,7 @@
 #include "platform/host/DriveTable.h"
 #include "platform/host/HostSession.h"
 #include "platform/host/HostWorld.h"
-#include "platform/script/ApplicationRun.h"
+#include "platform/ApplicationRun.h"
 #include "platform/script/TextCodec.h"
 
 #include <unistd.h>

@@ -24,6 +24,13 @@ void CEdit::SetSel(int nStartChar, int nEndChar) {
         edit->wholeSelected = nStartChar == 0 && (nEndChar < 0 || nEndChar >= static_cast<int>(edit->text.size()));
 }
 
+void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
+    const HostControl* edit = Find(m_hWnd, ControlKind::Edit);
+    const int length = edit ? static_cast<int>(edit->text.size()) : 0;
+    nStartChar = edit && edit->wholeSelected ? 0 : length;
+    nEndChar = length;
+}
+
 void CEdit::SetLimitText(UINT nMax) {
     if (HostControl* edit = Find(m_hWnd, ControlKind::Edit)) edit->limit = nMax == 0 ? 0x7FFFFFFE : nMax;
 }

@@ -1,5 +1,7 @@
-// CDialog over the simulated windows.
+// The windows of CDialog, simulated.
 #include "platform/CDialog.h"
+#include "platform/DialogWindow.h"
+#include "platform/FrameworkObserver.h"
 #include "platform/host/HostDialogWindow.h"
 #include "platform/host/HostWorld.h"
 
@@ -17,84 +19,52 @@ void FocusFirstTabStop(HostDialog& dialog) {
 
 }  // namespace
 
-HostDialog* CreateDialogWindow(CDialog& object, bool modal) {
+BOOL CreateDialogWindow(CDialog& object, HWND owner) {
     HostWorld& world = World();
-    HostDialog& dialog = world.windows.CreateDialog(object.Resource(), object, modal);
+    HostDialog& dialog = world.windows.CreateDialog(object.Resource(), object, object.IsModal());
     const HWND hwnd = dialog.hwnd;
+    dialog.owner = owner;
+    dialog.previousFocus = world.windows.focus;
     object.m_hWnd = hwnd;
-    if (modal) world.windows.PushModal(dialog);
-    const BOOL focusFirst = object.OnInitDialog();
+    if (object.IsModal()) world.windows.PushModal(dialog);
+    const BOOL focusFirst = object.InitDialogFromSystem();
     HostDialog* created = world.windows.Dialog(hwnd);
-    if (!created) return nullptr;
+    if (!created) return FALSE;
     if (focusFirst) FocusFirstTabStop(*created);
-    world.transcript.DialogOpened(created->Id(), created->States());
-    if (modal || (created->resource->style & WS_VISIBLE)) {
-        created->visible = true;
-        if (!modal) world.transcript.DialogShown(created->Id(), true);
-    }
-    return created;
+    created->visible = object.IsModal() || (created->resource->style & WS_VISIBLE);
+    return TRUE;
 }
 
-void DestroyDialogWindow(HostDialog& dialog) {
+void HideDialogWindow(CDialog& object) {
+    if (HostDialog* dialog = World().windows.Dialog(object.m_hWnd)) dialog->visible = false;
+}
+
+void DestroyDialogWindow(HostDialog& dialog, bool callOnDestroy) {
     HostWorld& world = World();
     CDialog* object = dialog.object;
-    const int id = dialog.Id();
+    const HWND previousFocus = dialog.previousFocus;
     const bool modal = dialog.modal;
-    if (world.reportedFocus && world.windows.DialogOf(world.windows.focus) == &dialog) world.reportedFocus.reset();
     world.windows.DestroyDialog(dialog.hwnd);
+    object->ForgetTemporaryWrappers();
+    // Windows gives the focus back to the window that had it when a modal dialog started.
+    if (modal && world.windows.IsOurs(previousFocus)) world.windows.focus = previousFocus;
+    if (!callOnDestroy) {
+        object->m_hWnd = nullptr;
+        return;
+    }
     object->OnDestroy();
     object->m_hWnd = nullptr;
-    if (!modal) world.transcript.DialogDestroyed(id);
+    Observer().DialogDestroyed(*object);
 }
 
-CDialog::CDialog(const DialogResource& resource, CWnd* pParentWnd) : resource_(resource), parent_(pParentWnd) {}
-
-CDialog::~CDialog() {
-    // The subclass is gone: the window goes without OnDestroy, as MFC's destructor does it.
-    HostWorld& world = World();
-    if (HostDialog* dialog = world.windows.Dialog(m_hWnd)) {
-        const bool modal = dialog->modal;
-        const int id = dialog->Id();
-        world.reportedFocus.reset();
-        world.windows.DestroyDialog(m_hWnd);
-        if (!modal) world.transcript.DialogDestroyed(id);
-    }
+void ForgetDialogWindow(CDialog& object) {
+    if (HostDialog* dialog = World().windows.Dialog(object.m_hWnd)) DestroyDialogWindow(*dialog, false);
+    object.m_hWnd = nullptr;
 }
 
-INT_PTR CDialog::DoModal() {
-    HostWorld& world = World();
-    if (world.windows.Dialog(m_hWnd)) return -1;
-    const HWND previousFocus = world.windows.focus;
-    const HostDialog* created = CreateDialogWindow(*this, true);
-    if (!created) return -1;
-    const HWND hwnd = created->hwnd;
-    RunModalLoop(hwnd);
-    HostDialog* dialog = world.windows.Dialog(hwnd);
-    if (!dialog) return -1;  // destroyed by the program while it ran
-    world.ReportFocus();
-    world.transcript.DialogEnded(dialog->Id(), dialog->result, dialog->States());
-    const int result = dialog->result;
-    DestroyDialogWindow(*dialog);
-    if (world.windows.IsOurs(previousFocus)) world.windows.focus = previousFocus;
-    return result;
-}
-
-BOOL CDialog::Create(CWnd* pParentWnd) {
-    if (World().windows.Dialog(m_hWnd)) return FALSE;
-    if (pParentWnd) parent_ = pParentWnd;
-    return CreateDialogWindow(*this, false) ? TRUE : FALSE;
-}
-
-void CDialog::EndDialog(int nResult) {
-    HostWorld& world = World();
-    HostDialog* dialog = world.windows.Dialog(m_hWnd);
-    if (!dialog) return;
-    dialog->result = nResult;
-    dialog->ended = true;
-    if (!dialog->modal) {  // a modeless dialog is hidden and lives on
-        world.transcript.DialogEnded(dialog->Id(), nResult, dialog->States());
-        dialog->visible = false;
-    }
+CDialog* CDialog::FromWindow(HWND hwnd) {
+    const HostDialog* dialog = World().windows.DialogOf(hwnd);
+    return dialog ? dialog->object : nullptr;
 }
 
 void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {

@@ -1,6 +1,7 @@
 // CFile over host files: share modes as Windows enforces them between opens (flock), create
 // that truncates only after the share check, one system write per Write call.
 #include "platform/CFile.h"
+#include "platform/ServiceSeams.h"
 #include "platform/host/HostWorld.h"
 
 #include <fcntl.h>
@@ -52,8 +53,8 @@ BOOL CFile::Open(const std::string& path, UINT flags) {
     if (!host || resolved->names.empty()) return world.FailedUnreachable(kCall, path, changes);
 
     const std::string& name = resolved->names.back();
-    if (changes && world.faults.RefusesFile(name)) return world.Failed(kCall, path, ERROR_ACCESS_DENIED, EACCES);
-    if (create && world.faults.HoldsBusy(name, false)) return world.Failed(kCall, path, ERROR_SHARING_VIOLATION, EBUSY);
+    if (changes && Seams().RefusesFile(name)) return world.Failed(kCall, path, ERROR_ACCESS_DENIED, EACCES);
+    if (create && Seams().HoldsBusy(name, false)) return world.Failed(kCall, path, ERROR_SHARING_VIOLATION, EBUSY);
     int access = O_RDONLY;
     if (flags & modeReadWrite) access = O_RDWR;
     else if (flags & modeWrite) access = O_WRONLY;
@@ -80,7 +81,7 @@ BOOL CFile::Write(const void* data, UINT count) {
     if (!file || !file->writable) return FALSE;
     HostWorld& world = World();
     int error = ENOSPC;  // an injected failure stands for a full disk
-    const bool written = CountedWrite(world.faults, world.bytesWritten, count, [&] {
+    const bool written = SeamedWrite(count, [&] {
         const ssize_t written = ::write(file->fd, data, count);
         if (written < 0) error = errno;
         if (written > 0 && written != static_cast<ssize_t>(count)) TakeBack(file->fd, written);

@@ -1,9 +1,9 @@
 // The save-file dialog: answered by the script's next `save PATH` or `save-cancel` line. A
 // path that the dialog's options refuse leaves the dialog open for the next line.
 #include "platform/CFileDialog.h"
+#include "platform/FrameworkObserver.h"
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
-#include "platform/WorldError.h"
 #include "platform/host/HostWorld.h"
 
 namespace {
@@ -35,22 +35,17 @@ std::optional<WindowsPath> ChosenPath(const std::string& typed, const char* init
 INT_PTR CFileDialog::DoModal() {
     HostWorld& world = World();
     SaveDialogEvent event = OpeningEvent();
-    world.ReportFocus();
+    Observer().FileDialogShowing();
 
     WaitingFor waiting("save-file dialog [" + OneLine(event.title) + "] folder " + OneLine(event.folder) + ", file " +
               OneLine(event.file) + "\ntype: save PATH | save-cancel");
 
     for (;;) {
-        const ScriptAction* next = world.script.Peek();
-        if (!next) throw WorldError("the UI script ended while a save-file dialog waits: " + OneLine(event.title));
-        if (next->kind == ScriptAction::Kind::SaveCancel) {
-            world.script.Take();
-            world.transcript.SaveDialog(event);
+        const ScriptAction action = world.Driver().TakeSaveLine(event.title);
+        if (action.kind == ScriptAction::Kind::SaveCancel) {
+            Observer().FileDialogEnded(event);
             return IDCANCEL;
         }
-        if (next->kind != ScriptAction::Kind::Save)
-            ScriptError(*next, "a save-file dialog waits for a save or save-cancel line");
-        const ScriptAction action = *world.script.Take();
 
         const std::optional<WindowsPath> chosen = ChosenPath(action.text, m_ofn.lpstrInitialDir, defExt_);
         const std::string path = chosen ? chosen->Text() : action.text;
@@ -71,7 +66,7 @@ INT_PTR CFileDialog::DoModal() {
         }
         pathName_ = path;
         event.answer = path;
-        world.transcript.SaveDialog(event);
+        Observer().FileDialogEnded(event);
         if (!(m_ofn.Flags & OFN_NOCHANGEDIR)) platform::SetCurrentDirectory(chosen->Parent().Text());
         return IDOK;
     }

@@ -1,6 +1,7 @@
 // Module path, current directory, drives, attributes and folders through the drive table.
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
+#include "platform/ServiceSeams.h"
 #include "platform/host/HostWorld.h"
 
 #include <fcntl.h>
@@ -37,7 +38,7 @@ std::string GetModuleFileName() { return World().modulePath; }
 
 std::string GetCurrentDirectory() {
     const HostWorld& world = World();
-    return world.faults.cwdFail ? std::string() : world.currentDirectory;
+    return Seams().LosesCurrentDirectory() ? std::string() : world.currentDirectory;
 }
 
 BOOL SetCurrentDirectory(const std::string& path) {
@@ -97,7 +98,7 @@ BOOL CreateDirectory(const std::string& path) {
     std::optional<WindowsPath> resolved = world.Resolve(path);
     std::optional<std::string> host = resolved ? world.drives.ToHost(*resolved) : std::nullopt;
     if (!host || resolved->names.empty()) return world.FailedUnreachable(kCall, path);
-    if (world.faults.RefusesFolder(resolved->names.back())) return world.Failed(kCall, path, ERROR_ACCESS_DENIED, EACCES);
+    if (Seams().RefusesFolder(resolved->names.back())) return world.Failed(kCall, path, ERROR_ACCESS_DENIED, EACCES);
     if (::mkdir(host->c_str(), 0777) == 0) return TRUE;
     if (errno == EEXIST) return world.Failed(kCall, path, ERROR_ALREADY_EXISTS, EEXIST);
     if (errno == ENOENT) return world.Failed(kCall, path, ERROR_PATH_NOT_FOUND, ENOENT);
@@ -128,8 +129,8 @@ BOOL ReplaceFile(const std::string& replacement, const std::string& target) {
     if (!from) return world.FailedUnreachable(kCall, replacement);
     if (!to || resolved->names.empty()) return world.FailedUnreachable(kCall, target);
     const std::string& name = resolved->names.back();
-    if (world.faults.RefusesReplace(name) || HostIsFolder(*to)) return world.Failed(kCall, target, ERROR_ACCESS_DENIED, EACCES);
-    if (world.faults.HoldsBusy(name, true) || HeldOpen(*from) || HeldOpen(*to))
+    if (Seams().RefusesReplace(name) || HostIsFolder(*to)) return world.Failed(kCall, target, ERROR_ACCESS_DENIED, EACCES);
+    if (Seams().HoldsBusy(name, true) || HeldOpen(*from) || HeldOpen(*to))
         return world.Failed(kCall, target, ERROR_SHARING_VIOLATION, EBUSY);
     // One step: the old or the new content.
     return std::rename(from->c_str(), to->c_str()) == 0 || world.FailedWithErrno(kCall, target);

@@ -23,7 +23,7 @@ const char* KindName(ControlKind kind) {
 }  // namespace
 
 void ShowPrompt(HostWorld& world) {
-    world.transcript.EchoInterrupted();
+    if (world.automation) world.automation->transcript().EchoInterrupted();
     std::cerr << "\n";
     if (!world.waiting.empty()) {
         std::cerr << world.waiting << "\n";

@@ -4,7 +4,7 @@
 #include "platform/WorldError.h"
 #include "platform/host/HostPrompt.h"
 #include "platform/host/HostWorld.h"
-#include "platform/script/ApplicationRun.h"
+#include "platform/ApplicationRun.h"
 
 #include <unistd.h>
 
@@ -15,6 +15,8 @@
 #include <iostream>
 
 namespace {
+
+std::uint64_t bytesWrittenLast = 0;
 
 std::string ProgramHostPath(const std::string& configured) {
     if (!configured.empty()) return configured;
@@ -50,16 +52,24 @@ UiScript StdinScript() {
     return UiScript(reader, [] { ShowPrompt(World()); });
 }
 
+// The transcript of the last session stays readable until the next one starts.
+std::vector<std::string>& LastTranscript() {
+    static auto* lines = new std::vector<std::string>;
+    return *lines;
+}
+
 void Reset(HostWorld& world) {
     world.windows.Clear();
-    world.transcript.Close();
-    world.script = UiScript();
-    world.faults = Faults();
+    world.queue.clear();
+    if (world.automation) {
+        world.automation->transcript().Close();
+        LastTranscript() = world.automation->transcript().Lines();
+        bytesWrittenLast = world.automation->BytesWritten();
+    }
+    world.automation.reset();
     world.drives = DriveTable();
-    world.bytesWritten = 0;
     world.waitCursor = 0;
-    world.keys = {};
-    world.reportedFocus.reset();
+    world.keyboard.Release();
     world.waiting.clear();
     world.lastError = 0;
     world.started = false;
@@ -72,12 +82,20 @@ namespace HostSession {
 void Start(const HostConfig& config) {
     HostWorld& world = World();
     Reset(world);
+    LastTranscript().clear();
+    bytesWrittenLast = 0;
     world.started = true;
-    world.transcript.Open(config.transcriptPath, config.echo, config.echoOnTerminal);
-    world.faults = Faults::Parse(config.faults);
+    AutomationConfig automation;
+    automation.transcriptPath = config.transcriptPath;
+    automation.echo = config.echo;
+    automation.echoOnTerminal = config.echoOnTerminal;
+    automation.faults = config.faults;
+    automation.script = UiScript();
+    world.automation = std::make_unique<Automation>(std::move(automation), world.keyboard);
     world.drives = config.drives ? DriveTable::Parse(*config.drives) : DriveTable::Default();
-    if (config.scriptFromStdin) world.script = StdinScript();
-    else world.script = UiScript::FromText(config.scriptPath.empty() ? config.script : ReadScript(config.scriptPath));
+    UiScript& script = *world.automation->script();
+    if (config.scriptFromStdin) script = StdinScript();
+    else script = UiScript::FromText(config.scriptPath.empty() ? config.script : ReadScript(config.scriptPath));
     world.modulePath = world.drives.ToWindows(ProgramHostPath(config.modulePath)).value_or("");
     std::optional<WindowsPath> current =
         config.currentDirectory.empty()
@@ -89,19 +107,23 @@ void Start(const HostConfig& config) {
 void Stop() { Reset(World()); }
 
 int Run(const HostConfig& config, const std::string& commandLine) {
-    const int code = RunApplication(commandLine, [&config] {
-        Start(config);
-        return &World().script;
+    const int code = RunApplication(commandLine, [&config] { Start(config); }, [](int status) {
+        if (Automation* automation = World().automation.get()) automation->Finish(status);
     });
-    World().transcript.Exit(code);
     Stop();
     return code;
 }
 
-const std::vector<std::string>& TranscriptLines() { return World().transcript.Lines(); }
+const std::vector<std::string>& TranscriptLines() {
+    const HostWorld& world = World();
+    return world.automation ? world.automation->transcript().Lines() : LastTranscript();
+}
 
 int WaitCursorDepth() { return World().waitCursor; }
 
-std::uint64_t BytesWritten() { return World().bytesWritten; }
+std::uint64_t BytesWritten() {
+    const HostWorld& world = World();
+    return world.automation ? world.automation->BytesWritten() : bytesWrittenLast;
+}
 
 }  // namespace HostSession

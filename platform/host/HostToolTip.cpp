@@ -1,4 +1,5 @@
 #include "platform/CToolTipCtrl.h"
+#include "platform/FrameworkObserver.h"
 #include "platform/host/HostWorld.h"
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd) {
@@ -8,9 +9,9 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd) {
 }
 
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, const std::string& text) {
-    const HostDialog* dialog = parent_ ? World().windows.Dialog(parent_->GetSafeHwnd()) : nullptr;
+    HostDialog* dialog = parent_ ? World().windows.Dialog(parent_->GetSafeHwnd()) : nullptr;
     const HostControl* control = pWnd ? World().windows.Control(pWnd->GetSafeHwnd()) : nullptr;
     if (!dialog || !control) return FALSE;
-    World().transcript.ToolTip(dialog->Id(), control->id, text);
+    Observer().ToolTipAdded(*dialog->object, control->id, text);
     return TRUE;
 }

@@ -2,28 +2,22 @@
 // is not one of ours is the calling program's window: what is done to it is written as a
 // `parent` event.
 #include "platform/CWnd.h"
+#include "platform/DialogWindow.h"
+#include "platform/FrameworkObserver.h"
 #include "platform/SystemServices.h"
 #include "platform/host/HostDialogWindow.h"
 #include "platform/host/HostWorld.h"
 
-#include <map>
-#include <memory>
-
 namespace {
 
 WindowRegistry& Windows() { return World().windows; }
-
-std::uintptr_t Number(HWND hWnd) { return reinterpret_cast<std::uintptr_t>(hWnd); }
 
 }  // namespace
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (!hWnd) return nullptr;
     if (CWnd* ours = Windows().WrapperOf(hWnd)) return ours;
-    static auto* foreign = new std::map<HWND, std::unique_ptr<CWnd>>;  // as long as the process
-    std::unique_ptr<CWnd>& wrapper = (*foreign)[hWnd];
-    if (!wrapper) wrapper = std::make_unique<CWnd>(hWnd);
-    return wrapper.get();
+    return ForeignWindow(hWnd);
 }
 
 int CWnd::GetDlgCtrlID() const {
@@ -49,7 +43,7 @@ BOOL CWnd::SubclassDlgItem(int nID, CWnd* pParent) {
 void CWnd::SetWindowText(const std::string& text) {
     if (HostDialog* dialog = Windows().Dialog(m_hWnd)) {
         dialog->caption = text;
-        World().transcript.Caption(dialog->Id(), text);
+        Observer().CaptionSet(*dialog->object, text);
     } else if (HostControl* control = Windows().Control(m_hWnd)) {
         control->text = text;  // as WM_SETTEXT: not bound by the edit's limit; the selection goes
         control->wholeSelected = false;
@@ -81,7 +75,7 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
     if (HostDialog* dialog = Windows().Dialog(m_hWnd)) {
         const bool was = dialog->visible;
         dialog->visible = show;
-        if (was != show) World().transcript.DialogShown(dialog->Id(), show);
+        if (was != show) Observer().DialogShown(*dialog->object, show);
         return was;
     }
     if (HostControl* control = Windows().Control(m_hWnd)) {
@@ -122,7 +116,7 @@ CWnd* GetFocusWnd() { return CWnd::FromHandle(Windows().focus); }
 namespace platform {
 
 short GetKeyState(int virtualKey) {
-    const KeyModifiers& keys = World().keys;
+    const KeyModifiers& keys = World().keyboard.keys;
     const bool down = (virtualKey == VK_SHIFT && keys.shift) || (virtualKey == VK_CONTROL && keys.ctrl) ||
                       (virtualKey == VK_MENU && keys.alt);
     return down ? static_cast<short>(0x8000) : 0;
@@ -134,7 +128,7 @@ BOOL EnableWindow(HWND hWnd, BOOL enable) {
     if (HostDialog* dialog = Windows().Dialog(hWnd)) enabled = &dialog->enabled;
     else if (HostControl* control = Windows().Control(hWnd)) enabled = &control->enabled;
     if (!enabled) {
-        World().transcript.Parent(enable ? "enable" : "disable", Number(hWnd));
+        Observer().ForeignWindowCalled(enable ? "enable" : "disable", hWnd);
         return FALSE;
     }
     const bool wasDisabled = !*enabled;
@@ -144,21 +138,19 @@ BOOL EnableWindow(HWND hWnd, BOOL enable) {
 
 BOOL SetForegroundWindow(HWND hWnd) {
     if (!hWnd) return FALSE;
-    if (!Windows().IsOurs(hWnd)) World().transcript.Parent("foreground", Number(hWnd));
+    if (!Windows().IsOurs(hWnd)) Observer().ForeignWindowCalled("foreground", hWnd);
     return TRUE;
 }
 
-// The simulated windows keep no queue of the thread: there is never a message to see.
-BOOL PeekMessage(MSG*, HWND, UINT, UINT, UINT) { return FALSE; }
+BOOL IsWindow(HWND hWnd) { return hWnd != nullptr; }
 
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!hWnd) return FALSE;
-    if (HostDialog* dialog = Windows().DialogOf(hWnd)) {
-        // A command posted to a dialog of ours runs when its modal loop next takes control.
-        if (message == WM_COMMAND) dialog->postedCommands.push_back(static_cast<UINT>(wParam & 0xFFFF));
+    if (Windows().IsOurs(hWnd)) {
+        World().queue.push_back(MSG{hWnd, message, wParam, lParam});
         return TRUE;
     }
-    World().transcript.ParentPost(Number(hWnd), message, wParam, lParam);
+    Observer().ForeignWindowPosted(hWnd, message, wParam, lParam);
     return TRUE;
 }
 

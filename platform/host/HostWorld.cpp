@@ -1,5 +1,6 @@
 #include "platform/host/HostWorld.h"
 
+#include "platform/FrameworkObserver.h"
 #include "platform/WorldError.h"
 #include "platform/script/TextCodec.h"
 
@@ -41,7 +42,7 @@ std::optional<WindowsPath> HostWorld::Resolve(const std::string& windowsPath) co
 
 BOOL HostWorld::Failed(const char* call, const std::string& path, DWORD code, int error, bool reported) {
     lastError = code;
-    if (reported) transcript.Failure(call, path, code, std::strerror(error));
+    if (reported) Observer().CallFailed(call, path, code, std::strerror(error));
     return FALSE;
 }
 
@@ -62,17 +63,3 @@ std::optional<std::string> HostWorld::HostPath(const std::string& windowsPath) c
     std::optional<WindowsPath> path = Resolve(windowsPath);
     return path ? drives.ToHost(*path) : std::nullopt;
 }
-
-void HostWorld::ReportFocus() {
-    const HostControl* control = windows.Control(windows.focus);
-    const HostDialog* dialog = windows.DialogOf(windows.focus);
-    if (!control || !dialog) {
-        reportedFocus.reset();
-        return;
-    }
-    const FocusReport now{dialog->Id(), control->id, control->kind == ControlKind::Edit && control->wholeSelected};
-    if (reportedFocus == now) return;
-    reportedFocus = now;
-    transcript.Focus(now.dialog, now.control, now.selectAll);
-}
-

@@ -1,15 +1,16 @@
-// The state of the host world for one session: drive table, faults, UI script, transcript,
-// simulated windows, current directory and the counters tests read. Internal to the backend.
+// The state of the host world for one session: drive table, the automation (transcript, UI
+// script, faults), simulated windows with their message queue, current directory. Internal to
+// the backend.
 #pragma once
 
 #include "platform/host/DriveTable.h"
-#include "platform/script/Faults.h"
 #include "platform/host/WindowRegistry.h"
+#include "platform/script/Automation.h"
 #include "platform/script/TextCodec.h"
-#include "platform/script/Transcript.h"
-#include "platform/script/UiScript.h"
 
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,26 +20,24 @@ struct KeyModifiers {
     bool alt = false;
 };
 
-struct FocusReport {
-    int dialog;
-    int control;
-    bool selectAll;
-    bool operator==(const FocusReport&) const = default;
+// The keys a scripted key line holds down while it is handled.
+class HostKeyboard final : public ScriptKeyboard {
+public:
+    void Hold(bool shift, bool ctrl, bool alt) override { keys = {shift, ctrl, alt}; }
+    void Release() override { keys = {}; }
+    KeyModifiers keys;
 };
 
 struct HostWorld {
     bool started = false;
     DriveTable drives;
-    Faults faults;
-    UiScript script;
-    Transcript transcript;
+    HostKeyboard keyboard;
+    std::unique_ptr<Automation> automation;
     WindowRegistry windows;
+    std::deque<MSG> queue;         // messages posted to the program's windows
     std::string modulePath;        // Windows form
     std::string currentDirectory;  // Windows form, no final backslash but for a root
-    std::uint64_t bytesWritten = 0;
     int waitCursor = 0;
-    KeyModifiers keys;             // of the key line being handled
-    std::optional<FocusReport> reportedFocus;
     std::string waiting;           // a message box or save dialog waiting for a line (prompt)
     DWORD lastError = 0;           // GetLastError: the code of the last failed call
 
@@ -54,9 +53,8 @@ struct HostWorld {
     // The same for a path that Resolve or the drive table cannot take, with the code Windows
     // gives for it (a name it refuses, a path past its limit, a drive it lacks).
     BOOL FailedUnreachable(const char* call, const std::string& path, bool reported = true);
-    // Before the script is consulted: one focus event when the focus or the whole selection
-    // moved since the last one.
-    void ReportFocus();
+    // The script's driver (a host session always has one).
+    ScriptDriver& Driver() const { return *automation->driver(); }
 };
 
 HostWorld& World();

@@ -19,8 +19,6 @@ std::unique_ptr<CWnd> NewWrapper(ControlKind kind) {
     }
 }
 
-bool IsButtonKind(ControlKind kind) { return kind == ControlKind::PushButton || kind == ControlKind::RadioButton; }
-
 }  // namespace
 
 HostControl* HostDialog::FindControl(int id) const {
@@ -28,17 +26,6 @@ HostControl* HostDialog::FindControl(int id) const {
         if (control->id == id) return control.get();
     }
     return nullptr;
-}
-
-std::vector<ControlState> HostDialog::States() const {
-    std::vector<ControlState> states;
-    for (const auto& control : controls) {
-        if (control->id == IDC_STATIC) continue;
-        ControlState state{control->id, control->text, control->enabled, std::nullopt};
-        if (IsButtonKind(control->kind)) state.checked = control->checked;
-        states.push_back(std::move(state));
-    }
-    return states;
 }
 
 HWND WindowRegistry::NewHandle() {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "platform/CDialog.h"
-#include "platform/script/Transcript.h"
 
 #include <cstdint>
 #include <map>
@@ -37,15 +36,12 @@ struct HostDialog {
     bool visible = false;
     bool enabled = true;
     bool modal = false;
-    bool ended = false;
-    int result = 0;
+    HWND owner = nullptr;
+    HWND previousFocus = nullptr;  // where the focus goes back when a modal dialog ends
     std::vector<std::unique_ptr<HostControl>> controls;  // resource order: tab and group order
-    std::vector<UINT> postedCommands;                    // WM_COMMAND posted to the dialog
 
     int Id() const { return resource->id; }
     HostControl* FindControl(int id) const;
-    // The controls the program addresses (not IDC_STATIC), for the transcript.
-    std::vector<ControlState> States() const;
 };
 
 class WindowRegistry {

@@ -42,15 +42,3 @@ struct Faults {
     // true uses up one of the entry's attempts.
     bool HoldsBusy(std::string_view name, bool replacement);
 };
-
-// A CFile::Write of count bytes in either backend: refused whole when it would take the bytes
-// written in the run past the injected limit, else the system's write (true when it wrote all
-// of them, having taken back any part) and the bytes counted.
-template <class SystemWrite>
-bool CountedWrite(const Faults& faults, std::uint64_t& bytesWritten, std::uint64_t count, SystemWrite&& write) {
-    if (count == 0) return true;
-    if (faults.writeFailAfter && bytesWritten + count > *faults.writeFailAfter) return false;
-    if (!write()) return false;
-    bytesWritten += count;
-    return true;
-}

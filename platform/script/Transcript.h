@@ -3,6 +3,7 @@
 // come in as the program's CP932 and are written as UTF-8.
 #pragma once
 
+#include "platform/CFileDialog.h"
 #include "platform/WinTypes.h"
 
 #include <cstdio>
@@ -15,17 +16,6 @@ struct ControlState {
     std::string text;
     bool enabled;
     std::optional<bool> checked;  // buttons only
-};
-
-struct SaveDialogEvent {
-    std::string title;
-    std::string filter;
-    std::string defext;
-    std::string folder;
-    std::string file;
-    DWORD flags = 0;
-    std::optional<std::string> answer;  // the chosen path, nullopt when cancelled
-    std::vector<std::string> refused;   // paths the dialog refused before the answer
 };
 
 class Transcript {

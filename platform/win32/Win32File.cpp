@@ -2,6 +2,7 @@
 // and the injected faults consulted before the real call.
 #include "platform/CFile.h"
 #include "platform/MbcsText.h"
+#include "platform/ServiceSeams.h"
 #include "platform/win32/Win32World.h"
 
 #include <algorithm>
@@ -56,8 +57,8 @@ BOOL CFile::Open(const std::string& path, UINT flags) {
     // A read that fails (an optional file that is missing) is the program's to judge: only
     // GetLastError tells; opens that would change a file are reported.
     const bool changes = writable || create;
-    if (changes && world.faults.RefusesFile(name)) return world.Failed(kCall, path, ERROR_ACCESS_DENIED);
-    if (create && world.faults.HoldsBusy(name, false)) return world.Failed(kCall, path, ERROR_SHARING_VIOLATION);
+    if (changes && Seams().RefusesFile(name)) return world.Failed(kCall, path, ERROR_ACCESS_DENIED);
+    if (create && Seams().HoldsBusy(name, false)) return world.Failed(kCall, path, ERROR_SHARING_VIOLATION);
     DWORD access = GENERIC_READ;
     if (flags & modeReadWrite) access = GENERIC_READ | GENERIC_WRITE;
     else if (flags & modeWrite) access = GENERIC_WRITE;
@@ -74,7 +75,7 @@ BOOL CFile::Write(const void* data, UINT count) {
     if (!file || !file->writable) return FALSE;
     Win32World& world = World();
     DWORD error = ERROR_DISK_FULL;  // an injected failure stands for a full disk
-    const bool written = CountedWrite(world.faults, world.bytesWritten, count, [&] {
+    const bool written = SeamedWrite(count, [&] {
         DWORD done = 0;
         const bool whole = ::WriteFile(file->handle, data, count, &done, nullptr) && done == count;
         if (!whole) error = ::GetLastError() != ERROR_SUCCESS ? ::GetLastError() : ERROR_DISK_FULL;

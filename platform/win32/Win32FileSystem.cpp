@@ -2,6 +2,7 @@
 // call, the injected faults consulted before it.
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
+#include "platform/ServiceSeams.h"
 #include "platform/win32/Win32World.h"
 
 #include <io.h>
@@ -39,7 +40,7 @@ std::string GetModuleFileName() {
 }
 
 std::string GetCurrentDirectory() {
-    if (World().faults.cwdFail) return {};
+    if (Seams().LosesCurrentDirectory()) return {};
     return Filled([](char* buffer, DWORD size) { return ::GetCurrentDirectoryA(size, buffer); });
 }
 
@@ -68,7 +69,7 @@ DWORD GetFileAttributes(const std::string& path) { return ::GetFileAttributesA(p
 
 BOOL CreateDirectory(const std::string& path) {
     Win32World& world = World();
-    if (world.faults.RefusesFolder(LastName(path))) return world.Failed("CreateDirectoryA", path, ERROR_ACCESS_DENIED);
+    if (Seams().RefusesFolder(LastName(path))) return world.Failed("CreateDirectoryA", path, ERROR_ACCESS_DENIED);
     return ::CreateDirectoryA(path.c_str(), nullptr) || world.Failed("CreateDirectoryA", path);
 }
 
@@ -82,8 +83,8 @@ BOOL ReplaceFile(const std::string& replacement, const std::string& target) {
     Win32World& world = World();
     constexpr const char* kCall = "MoveFileExA";
     const std::string name = LastName(target);
-    if (world.faults.RefusesReplace(name)) return world.Failed(kCall, target, ERROR_ACCESS_DENIED);
-    if (world.faults.HoldsBusy(name, true)) return world.Failed(kCall, target, ERROR_SHARING_VIOLATION);
+    if (Seams().RefusesReplace(name)) return world.Failed(kCall, target, ERROR_ACCESS_DENIED);
+    if (Seams().HoldsBusy(name, true)) return world.Failed(kCall, target, ERROR_SHARING_VIOLATION);
     return ::MoveFileExA(replacement.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
            world.Failed(kCall, target);
 }

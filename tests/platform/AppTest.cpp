@@ -1,6 +1,6 @@
 #include "platform/CWinApp.h"
 #include "platform/WorldError.h"
-#include "platform/script/ApplicationRun.h"
+#include "platform/ApplicationRun.h"
 #include "TestDialog.h"
 #include "TestSupport.h"
 

@@ -38,7 +38,7 @@ TEST(TerminalPrompt, MessageBoxesOfferLinesThatAnswerThemAsTyped) {
         for (std::size_t pick = 0; pick < c.offered.size(); ++pick) {
             Session session("");
             std::vector<std::string> offered;
-            World().script = UiScript(
+            *World().automation->script() = UiScript(
                 [&]() -> std::optional<std::string> {
                     if (offered.size() <= pick) return std::nullopt;
                     return offered[pick];

@@ -1,4 +1,4 @@
-#include "platform/script/ApplicationRun.h"
+#include "platform/ApplicationRun.h"
 
 #include "platform/CWinApp.h"
 #include "platform/MbcsText.h"
@@ -10,21 +10,16 @@
 
 namespace {
 
-int RunInstance(const std::string& commandLine, const WorldSetUp& setUp) {
-    UiScript* script = setUp();
+int RunInstance(const std::string& commandLine, const std::function<void()>& setUp) {
+    setUp();
     CWinApp* app = AfxGetApp();
     if (!app) throw WorldError("the program has no application object");
     app->m_lpCmdLine = commandLine;
     app->InitInstance();
-    const int code = app->ExitInstance();
-    if (const int unused = script ? script->UnusedLineCount() : 0)
-        std::cerr << "txlink: " << unused << " line(s) of the UI script were not used\n";
-    return code;
+    return app->ExitInstance();
 }
 
-}  // namespace
-
-int RunApplication(const std::string& commandLine, const WorldSetUp& setUp) {
+int RunGuarded(const std::string& commandLine, const std::function<void()>& setUp) {
     try {
         return RunInstance(commandLine, setUp);
     } catch (const WorldError& error) {
@@ -35,6 +30,15 @@ int RunApplication(const std::string& commandLine, const WorldSetUp& setUp) {
         std::cerr << "txlink: the run ended with an unknown exception\n";
     }
     return 3;
+}
+
+}  // namespace
+
+int RunApplication(const std::string& commandLine, const std::function<void()>& setUp,
+                   const std::function<void(int status)>& finish) {
+    const int status = RunGuarded(commandLine, setUp);
+    if (finish) finish(status);
+    return status;
 }
 
 std::string Environment(const char* name) {
