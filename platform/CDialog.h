@@ -37,6 +37,8 @@ public:
     const DialogResource& Resource() const { return resource_; }
     CWnd* Parent() const { return parent_; }
     bool IsModal() const { return modal_; }
+    // EndDialog has ended the modal loop (or ended the dialog in its initialisation).
+    bool IsEnding() const { return ending_; }
 
     // For the backends. WM_INITDIALOG: OnInitDialog, then the observer hears of the open
     // dialog (unless the initialisation destroyed it).

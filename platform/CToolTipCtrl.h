@@ -12,4 +12,5 @@ public:
 
 private:
     CWnd* parent_ = nullptr;
+    HWND tip_ = nullptr;  // the tool-tip window, where the backend has one
 };

@@ -5,7 +5,8 @@
 
 // Makes the dialog's window from its resource, owned by owner (or none), and runs its
 // initialisation through InitDialogFromSystem before answering. A modal dialog's window shows
-// when its initialisation is over; a modeless one when its resource says WS_VISIBLE. FALSE
+// when its initialisation is over (unless it ended there); a modeless one when its resource
+// says WS_VISIBLE. FALSE
 // when the window cannot be made or its initialisation destroyed it.
 BOOL CreateDialogWindow(CDialog& dialog, HWND owner);
 // Hides the window without telling the observer (a modeless dialog's end).

@@ -8,7 +8,7 @@
 // status 3, as the programs end.
 #include "platform/WorldError.h"
 #include "platform/host/DriveTable.h"
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <cstdlib>
 #include <filesystem>

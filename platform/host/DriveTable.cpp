@@ -2,7 +2,7 @@
 
 #include "platform/MbcsText.h"
 #include "platform/WorldError.h"
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

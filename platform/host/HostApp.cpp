@@ -4,7 +4,7 @@
 #include "platform/host/HostSession.h"
 #include "platform/host/HostWorld.h"
 #include "platform/ApplicationRun.h"
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
 #include "platform/host/HostPrompt.h"
 
 #include "platform/host/HostWorld.h"
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <iostream>
 

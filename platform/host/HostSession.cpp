@@ -85,17 +85,13 @@ void Start(const HostConfig& config) {
     LastTranscript().clear();
     bytesWrittenLast = 0;
     world.started = true;
-    AutomationConfig automation;
-    automation.transcriptPath = config.transcriptPath;
-    automation.echo = config.echo;
-    automation.echoOnTerminal = config.echoOnTerminal;
-    automation.faults = config.faults;
-    automation.script = UiScript();
-    world.automation = std::make_unique<Automation>(std::move(automation), world.keyboard);
+    world.automation = std::make_unique<Automation>(
+        AutomationConfig{config.transcriptPath, config.echo, config.echoOnTerminal}, world.keyboard);
+    world.automation->SetScript(UiScript());  // the simulated windows have no one else to act on them
+    world.automation->InjectFaults(config.faults);
     world.drives = config.drives ? DriveTable::Parse(*config.drives) : DriveTable::Default();
-    UiScript& script = *world.automation->script();
-    if (config.scriptFromStdin) script = StdinScript();
-    else script = UiScript::FromText(config.scriptPath.empty() ? config.script : ReadScript(config.scriptPath));
+    if (config.scriptFromStdin) world.automation->SetScript(StdinScript());
+    else world.automation->SetScript(UiScript::FromText(config.scriptPath.empty() ? config.script : ReadScript(config.scriptPath)));
     world.modulePath = world.drives.ToWindows(ProgramHostPath(config.modulePath)).value_or("");
     std::optional<WindowsPath> current =
         config.currentDirectory.empty()

@@ -2,7 +2,7 @@
 
 #include "platform/FrameworkObserver.h"
 #include "platform/WorldError.h"
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <cerrno>
 #include <cstring>

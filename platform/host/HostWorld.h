@@ -6,7 +6,7 @@
 #include "platform/host/DriveTable.h"
 #include "platform/host/WindowRegistry.h"
 #include "platform/script/Automation.h"
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <cstdint>
 #include <deque>

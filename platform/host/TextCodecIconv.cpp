@@ -1,5 +1,5 @@
 // The host's text conversions, through iconv.
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <iconv.h>
 

@@ -49,10 +49,8 @@ std::uintptr_t Number(HWND window) { return reinterpret_cast<std::uintptr_t>(win
 
 Automation* TheAutomation() { return installed; }
 
-Automation::Automation(AutomationConfig config, ScriptKeyboard& keyboard) : script_(std::move(config.script)) {
+Automation::Automation(const AutomationConfig& config, ScriptKeyboard& keyboard) : keyboard_(keyboard) {
     transcript_.Open(config.transcriptPath, config.echo, config.echoOnTerminal);
-    faults_ = Faults::Parse(config.faults);
-    if (script_) driver_.emplace(*script_, keyboard);
     installed = this;
     SetObserver(this);
     SetSeams(this);
@@ -63,6 +61,12 @@ Automation::~Automation() {
     SetObserver(nullptr);
     SetSeams(nullptr);
     installed = nullptr;
+}
+
+void Automation::SetScript(UiScript script) {
+    driver_.reset();
+    script_ = std::move(script);
+    driver_.emplace(*script_, keyboard_);
 }
 
 void Automation::Finish(int status) {

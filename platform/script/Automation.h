@@ -19,18 +19,20 @@ struct AutomationConfig {
     std::string transcriptPath;     // host path; empty: the transcript is kept in memory only
     bool echo = false;              // every event also on stderr
     bool echoOnTerminal = false;    // stderr is a terminal: a window's captions update one line
-    std::string faults;             // as TXLINK_FAULTS (WorldError when malformed)
-    std::optional<UiScript> script; // nullopt: a person acts on the windows
 };
 
 class Automation final : public FrameworkObserver, public ServiceSeams {
 public:
-    // Installs itself as the framework's observer and seams; the keyboard holds the modifiers
-    // of the script's keys.
-    Automation(AutomationConfig config, ScriptKeyboard& keyboard);
+    // Opens the transcript and installs itself as the framework's observer and seams; the
+    // keyboard holds the modifiers of the script's keys. Without a script a person acts.
+    Automation(const AutomationConfig& config, ScriptKeyboard& keyboard);
     ~Automation() override;
     Automation(const Automation&) = delete;
     Automation& operator=(const Automation&) = delete;
+
+    // As TXLINK_FAULTS; WorldError when malformed (the transcript is open by then).
+    void InjectFaults(std::string_view text) { faults_ = Faults::Parse(text); }
+    void SetScript(UiScript script);
 
     Transcript& transcript() { return transcript_; }
     ScriptDriver* driver() { return driver_ ? &*driver_ : nullptr; }
@@ -75,6 +77,7 @@ private:
     Transcript transcript_;
     Faults faults_;
     std::optional<UiScript> script_;
+    ScriptKeyboard& keyboard_;
     std::optional<ScriptDriver> driver_;
     std::uint64_t bytesWritten_ = 0;
     std::optional<FocusReport> reportedFocus_;

@@ -5,7 +5,7 @@
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
 #include "platform/WorldError.h"
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "platform/script/Transcript.h"
 
 #include "platform/WorldError.h"
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <nlohmann/json.hpp>
 

@@ -3,7 +3,7 @@
 #include "platform/MbcsText.h"
 #include "platform/WinTypes.h"
 #include "platform/WorldError.h"
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,9 +1,22 @@
 // The common controls: each call one message to the control.
 #include "platform/CControls.h"
+#include "platform/win32/WideText.h"
 
 #include <commctrl.h>
 
 void CEdit::SetSel(int nStartChar, int nEndChar) { ::SendMessageW(m_hWnd, EM_SETSEL, nStartChar, nEndChar); }
+
+// The edit counts in characters of its wide text; the program in bytes of its CP932 text.
+void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
+    DWORD start = 0, end = 0;
+    ::SendMessageW(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::wstring text = WindowTextOf(m_hWnd);
+    const auto bytes = [&](DWORD characters) {
+        return static_cast<int>(Narrow(std::wstring_view(text).substr(0, characters)).size());
+    };
+    nStartChar = bytes(start);
+    nEndChar = bytes(end);
+}
 
 void CEdit::SetLimitText(UINT nMax) { ::SendMessageW(m_hWnd, EM_SETLIMITTEXT, nMax, 0); }
 

@@ -1,11 +1,15 @@
-// CDialog over real dialog windows made from in-memory templates with the W functions; the
-// key filter that gives the program's PreTranslateMessage every key before the dialog does.
+// The windows of CDialog: modeless dialog windows made from in-memory templates with the W
+// functions, whatever the dialog's use; the framework's own loop makes a modal one modal. The
+// object rides on its window (DWLP_USER, set at WM_INITDIALOG), a control's wrapper on the
+// control (GWLP_USERDATA).
 #include "platform/CDialog.h"
+#include "platform/DialogWindow.h"
+#include "platform/FrameworkObserver.h"
+#include "platform/SystemServices.h"
 #include "platform/win32/DialogTemplate.h"
 #include "platform/win32/Win32World.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -13,37 +17,38 @@ constexpr UINT kRedrawPictures = WM_APP;
 
 HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
 
-// The owner of a dialog: a window of the program. The calling program's window is not taken:
-// the dialog manager would enable it again when the dialog ends, while the run goes on.
-HWND Owner(const CWnd* parent) {
-    const HWND hwnd = parent ? parent->GetSafeHwnd() : nullptr;
-    return World().DialogOf(hwnd) ? hwnd : nullptr;
-}
+CDialog* ObjectOf(HWND dialog) { return reinterpret_cast<CDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER)); }
 
 // The program's control wrappers lose their window with the dialog, as in MFC.
-void ForgetControls(HWND dialog) {
-    Win32World& world = World();
-    for (auto it = world.controls.begin(); it != world.controls.end();) {
-        if (::GetParent(it->first) == dialog || !::IsWindow(it->first)) {
-            it->second->m_hWnd = nullptr;
-            it = world.controls.erase(it);
-        } else {
-            ++it;
-        }
+BOOL CALLBACK ForgetWrapper(HWND control, LPARAM) {
+    if (auto* wrapper = reinterpret_cast<CWnd*>(::GetWindowLongPtrW(control, GWLP_USERDATA))) {
+        if (wrapper->m_hWnd == control) wrapper->m_hWnd = nullptr;
+        ::SetWindowLongPtrW(control, GWLP_USERDATA, 0);
     }
-    for (auto it = world.temporary.begin(); it != world.temporary.end();) {
-        it = ::GetParent(it->first) == dialog || !::IsWindow(it->first) ? world.temporary.erase(it) : std::next(it);
-    }
+    return TRUE;
 }
 
-void OnInit(HWND hwnd, CDialog& object) {
-    Win32World& world = World();
-    object.m_hWnd = hwnd;
-    world.dialogs[hwnd] = &object;
-    if (world.startingModal == &object) {
-        world.modal.push_back(hwnd);
-        world.startingModal = nullptr;
-    }
+void ForgetControls(HWND dialog, CDialog& object) {
+    ::EnumChildWindows(dialog, ForgetWrapper, 0);
+    object.ForgetTemporaryWrappers();
+}
+
+// The dialog opens over the window that owns it (the program that started the run), inside
+// that window's monitor's work area; without one it stays where DS_CENTER put it.
+void CentreOverOwner(HWND dialog) {
+    const HWND owner = ::GetWindow(dialog, GW_OWNER);
+    if (!owner || !::IsWindowVisible(owner) || ::IsIconic(owner)) return;
+    RECT over{}, box{};
+    ::GetWindowRect(owner, &over);
+    ::GetWindowRect(dialog, &box);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const LONG width = box.right - box.left, height = box.bottom - box.top;
+    const LONG x = std::clamp((over.left + over.right - width) / 2, work.left, std::max(work.left, work.right - width));
+    const LONG y = std::clamp((over.top + over.bottom - height) / 2, work.top, std::max(work.top, work.bottom - height));
+    ::SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // WM_COMMAND of a button click, Esc (IDCANCEL) or Enter. Enter with no default button sends
@@ -56,27 +61,18 @@ void OnCommand(HWND hwnd, CDialog& object, WPARAM wParam, LPARAM lParam) {
     object.OnCommand(id);
 }
 
+INT_PTR OnInitDialog(HWND hwnd, CDialog& object) {
+    ::SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(&object));
+    object.m_hWnd = hwnd;
+    CentreOverOwner(hwnd);
+    ShowPictures(hwnd, object.Resource());
+    return object.InitDialogFromSystem();
+}
+
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Win32World& world = World();
     try {
-        if (message == WM_INITDIALOG) {
-            CDialog& object = *reinterpret_cast<CDialog*>(lParam);
-            OnInit(hwnd, object);
-            ShowPictures(hwnd, object.Resource());
-            world.initializing.emplace(hwnd, std::nullopt);
-            const BOOL focusFirst = object.OnInitDialog();
-            const std::optional<int> endedInInit = world.initializing[hwnd];
-            world.initializing.erase(hwnd);
-            if (!::IsWindow(hwnd)) return focusFirst;
-            world.transcript.DialogOpened(object.Resource().id, world.States(hwnd));
-            // A dialog that its initialisation ended shows what the whole initialisation set up.
-            if (endedInInit) {
-                world.ReportFocus();
-                world.transcript.DialogEnded(object.Resource().id, *endedInInit, world.States(hwnd));
-            }
-            return focusFirst;
-        }
-        CDialog* object = world.DialogObject(hwnd);
+        if (message == WM_INITDIALOG) return OnInitDialog(hwnd, *reinterpret_cast<CDialog*>(lParam));
+        CDialog* object = ObjectOf(hwnd);
         if (!object) return FALSE;
         switch (message) {
             case WM_COMMAND: OnCommand(hwnd, *object, wParam, lParam); return TRUE;
@@ -86,127 +82,53 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             case WM_DPICHANGED: ::PostMessageW(hwnd, kRedrawPictures, 0, 0); return FALSE;
             case kRedrawPictures: ShowPictures(hwnd, object->Resource()); return TRUE;
             case WM_DESTROY:
+                ForgetPictures(hwnd, object->Resource());
                 object->OnDestroy();
-                if (world.modeless.count(hwnd)) world.transcript.DialogDestroyed(object->Resource().id);
                 return TRUE;
             case WM_NCDESTROY:
-                ForgetControls(hwnd);
-                ForgetPictures(hwnd);
-                world.initializing.erase(hwnd);
-                world.dialogs.erase(hwnd);
-                world.modal.erase(std::remove(world.modal.begin(), world.modal.end(), hwnd), world.modal.end());
-                world.modeless.erase(hwnd);
-                world.ended.erase(hwnd);
-                world.toolTips.erase(hwnd);
-                world.closedAtScriptEnd.erase(hwnd);
-                if (world.DialogOf(::GetFocus()) == nullptr) world.reportedFocus.reset();
+                ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+                ForgetControls(hwnd, *object);
                 object->m_hWnd = nullptr;
+                Observer().DialogDestroyed(*object);
                 return TRUE;
             default: return FALSE;
         }
     } catch (...) {
-        world.Fail(std::current_exception());
+        World().Fail(std::current_exception());
         return TRUE;
     }
 }
 
-// The dialog manager's loop calls this before IsDialogMessage: the program's dialog sees its
-// keys first, and a key it handles goes no further.
-LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
-    Win32World& world = World();
-    MSG* msg = reinterpret_cast<MSG*>(lParam);
-    if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN) {
-        const HWND dialog = world.DialogOf(msg->hwnd);
-        CDialog* object = dialog && !world.modal.empty() && world.modal.back() == dialog ? world.DialogObject(dialog)
-                                                                                          : nullptr;
-        BOOL handled = FALSE;
-        try {
-            if (object) handled = object->PreTranslateMessage(msg);
-        } catch (...) {
-            world.Fail(std::current_exception());
-            handled = TRUE;
-        }
-        if (world.releaseModifiers) {  // a scripted key's modifiers end with its handling
-            BYTE keys[256];
-            ::GetKeyboardState(keys);
-            for (int key : {VK_SHIFT, VK_LSHIFT, VK_CONTROL, VK_LCONTROL, VK_MENU, VK_LMENU}) keys[key] = 0;
-            ::SetKeyboardState(keys);
-            world.releaseModifiers = false;
-        }
-        if (handled) return 1;
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 }  // namespace
 
-void InstallKeyFilter() {
-    static HHOOK hook = ::SetWindowsHookExW(WH_MSGFILTER, KeyFilter, nullptr, ::GetCurrentThreadId());
-    (void)hook;
-}
-
-CDialog::CDialog(const DialogResource& resource, CWnd* pParentWnd) : resource_(resource), parent_(pParentWnd) {}
-
-CDialog::~CDialog() {
-    // The subclass is gone: the window goes without OnDestroy, as MFC's destructor does it.
-    Win32World& world = World();
-    if (m_hWnd && world.dialogs.count(m_hWnd)) {
-        const HWND hwnd = m_hWnd;
-        const bool modeless = world.modeless.count(hwnd) != 0;
-        world.dialogs.erase(hwnd);
-        ForgetControls(hwnd);
-        world.modeless.erase(hwnd);
-        ::DestroyWindow(hwnd);
-        if (modeless) world.transcript.DialogDestroyed(resource_.id);
-    }
-}
-
-INT_PTR CDialog::DoModal() {
-    Win32World& world = World();
-    if (m_hWnd) return -1;
-    InstallKeyFilter();
-    const DialogTemplate dialogTemplate(resource_);
-    world.startingModal = this;  // joins the modal stack with WM_INITDIALOG, leaves it with the window
-    const INT_PTR result = ::DialogBoxIndirectParamW(Instance(), dialogTemplate.Get(), Owner(parent_), DialogProc,
-                                                     reinterpret_cast<LPARAM>(this));
-    world.startingModal = nullptr;
-    world.Rethrow();
-    return result;
-}
-
-BOOL CDialog::Create(CWnd* pParentWnd) {
-    Win32World& world = World();
-    if (m_hWnd) return FALSE;
-    if (pParentWnd) parent_ = pParentWnd;
-    const DialogTemplate dialogTemplate(resource_);
-    const HWND hwnd = ::CreateDialogIndirectParamW(Instance(), dialogTemplate.Get(), Owner(parent_), DialogProc,
-                                                   reinterpret_cast<LPARAM>(this));
-    world.Rethrow();
-    if (!hwnd) return FALSE;
-    world.modeless.insert(hwnd);
-    if (::IsWindowVisible(hwnd)) world.transcript.DialogShown(resource_.id, true);
+BOOL CreateDialogWindow(CDialog& dialog, HWND owner) {
+    const DialogTemplate dialogTemplate(dialog.Resource());
+    const HWND hwnd = ::CreateDialogIndirectParamW(Instance(), dialogTemplate.Get(), owner, DialogProc,
+                                                   reinterpret_cast<LPARAM>(&dialog));
+    World().Rethrow();
+    if (!hwnd || dialog.m_hWnd != hwnd) return FALSE;
+    if (dialog.IsModal() && !dialog.IsEnding()) ::ShowWindow(hwnd, SW_SHOW);
     return TRUE;
 }
 
-void CDialog::EndDialog(int nResult) {
-    Win32World& world = World();
-    if (!m_hWnd || !world.dialogs.count(m_hWnd)) return;
-    if (world.modeless.count(m_hWnd)) {  // a modeless dialog is hidden and lives on
-        world.transcript.DialogEnded(resource_.id, nResult, world.States(m_hWnd));
-        ::ShowWindow(m_hWnd, SW_HIDE);
-        return;
-    }
-    // The windows still hold the end state here: written once, before the dialog manager
-    // takes them down.
-    if (world.ended.insert(m_hWnd).second) {
-        if (const auto initializing = world.initializing.find(m_hWnd); initializing != world.initializing.end()) {
-            initializing->second = nResult;  // written when the initialisation is over
-        } else {
-            world.ReportFocus();
-            world.transcript.DialogEnded(resource_.id, nResult, world.States(m_hWnd));
-        }
-    }
-    ::EndDialog(m_hWnd, nResult);
+void HideDialogWindow(CDialog& dialog) { ::ShowWindow(dialog.m_hWnd, SW_HIDE); }
+
+void ForgetDialogWindow(CDialog& dialog) {
+    const HWND hwnd = dialog.m_hWnd;
+    if (!hwnd) return;
+    ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);  // no handler of the object runs any more
+    ForgetControls(hwnd, dialog);
+    ForgetPictures(hwnd, dialog.Resource());
+    dialog.m_hWnd = nullptr;
+    ::DestroyWindow(hwnd);
+}
+
+CDialog* CDialog::FromWindow(HWND hwnd) {
+    DWORD process = 0;
+    if (!hwnd || !::GetWindowThreadProcessId(hwnd, &process) || process != ::GetCurrentProcessId()) return nullptr;
+    const HWND dialog = (::GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hwnd) : hwnd;
+    const auto procedure = reinterpret_cast<DLGPROC>(::GetWindowLongPtrW(dialog, DWLP_DLGPROC));
+    return dialog && procedure == DialogProc ? ObjectOf(dialog) : nullptr;
 }
 
 void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
@@ -216,3 +138,23 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
 BOOL CDialog::CheckRadioButton(int idFirst, int idLast, int idCheck) {
     return ::CheckRadioButton(m_hWnd, idFirst, idLast, idCheck);
 }
+
+namespace platform {
+
+void WaitMessage() { ::WaitMessage(); }
+
+BOOL IsDialogMessage(HWND dialog, MSG* msg) {
+    const BOOL handled = ::IsDialogMessageW(dialog, msg);
+    World().Rethrow();
+    return handled;
+}
+
+void DispatchMessage(const MSG* msg) {
+    ::TranslateMessage(msg);
+    ::DispatchMessageW(msg);
+    World().Rethrow();
+}
+
+BOOL IsWindow(HWND hWnd) { return ::IsWindow(hWnd); }
+
+}  // namespace platform

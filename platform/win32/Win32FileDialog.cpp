@@ -1,10 +1,11 @@
-// The save-file dialog: GetSaveFileNameW with the program's options. Under a script the CBT
-// hook types the scripted path into the dialog's name box and presses Save.
+// The save-file dialog: GetSaveFileNameW with the program's options, owned by the window the
+// program names when it is a real one.
 #include "platform/CFileDialog.h"
+#include "platform/FrameworkObserver.h"
 #include "platform/MbcsText.h"
 #include "platform/SystemServices.h"
-#include "platform/WorldError.h"
 #include "platform/win32/CommonDialog.h"
+#include "platform/win32/SystemDialogOwner.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32World.h"
 
@@ -45,13 +46,13 @@ bool RefusedByOptions(const std::string& path, DWORD flags) {
 }
 
 INT_PTR CFileDialog::DoModal() {
-    Win32World& world = World();
     SaveDialogEvent event = OpeningEvent();
-    world.ReportFocus();
+    Observer().FileDialogShowing();
+    const SystemDialogOwner owner(parent_ ? parent_->GetSafeHwnd() : nullptr);
 
     FileDialogRequest request;
     request.open = open_ != FALSE;
-    request.owner = parent_ && world.DialogOf(parent_->GetSafeHwnd()) ? parent_->GetSafeHwnd() : nullptr;
+    request.owner = owner.Window();
     request.title = Wide(event.title);
     request.filter = DialogFilter(filter_);
     request.defExt = Wide(defExt_);
@@ -59,18 +60,14 @@ INT_PTR CFileDialog::DoModal() {
     request.file = Wide(fileName_);
     request.flags = m_ofn.Flags;
     for (;;) {
-        world.awaiting = Awaiting::SaveDialog;
-        world.awaitingText = event.title;
-        world.awaitingFileFlags = m_ofn.Flags;
+        AwaitFileDialog(event.title, m_ofn.Flags);
         const std::optional<std::wstring> chosen = ShowFileDialog(request);
-        world.awaiting = Awaiting::Nothing;
-        world.systemDialog = nullptr;
         // Paths the script gave that the options refused before the dialog saw them.
-        event.refused.insert(event.refused.end(), world.refusedAnswers.begin(), world.refusedAnswers.end());
-        world.refusedAnswers.clear();
-        world.Rethrow();
+        const std::vector<std::string> refused = SystemDialogEnded();
+        event.refused.insert(event.refused.end(), refused.begin(), refused.end());
+        World().Rethrow();
         if (!chosen) {
-            world.transcript.SaveDialog(event);
+            Observer().FileDialogEnded(event);
             return IDCANCEL;
         }
         const std::string path = Narrow(*chosen);
@@ -80,7 +77,7 @@ INT_PTR CFileDialog::DoModal() {
         }
         pathName_ = path;
         event.answer = path;
-        world.transcript.SaveDialog(event);
+        Observer().FileDialogEnded(event);
         return IDOK;
     }
 }

@@ -1,28 +1,25 @@
-// Message boxes: MessageBoxW with the texts converted; under a script the CBT hook answers it.
+// Message boxes: MessageBoxW with the texts converted, owned by the window the program names
+// when it is a real one.
+#include "platform/FrameworkObserver.h"
 #include "platform/SystemServices.h"
+#include "platform/win32/SystemDialogOwner.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32World.h"
 
 namespace platform {
 
 int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
-    Win32World& world = World();
-    std::optional<int> ownerId;
-    if (owner) {
-        const HWND dialog = world.DialogOf(owner);
-        ownerId = dialog ? world.DialogId(dialog) : 0;
+    const MessageBoxRequest box{owner, text, caption, type};
+    Observer().MessageBoxShowing(box);
+    AwaitMessageBox(type, text);
+    int answer = 0;
+    {
+        const SystemDialogOwner realOwner(owner);
+        answer = ::MessageBoxW(realOwner.Window(), Wide(text).c_str(), Wide(caption).c_str(), type);
     }
-    world.ReportFocus();
-    world.awaiting = Awaiting::MessageBox;
-    world.awaitingType = type;
-    world.awaitingText = text;
-    // The calling program's window is no owner: the box would enable it again when it closes.
-    const HWND ownerWindow = world.DialogOf(owner) ? owner : nullptr;
-    const int answer = ::MessageBoxW(ownerWindow, Wide(text).c_str(), Wide(caption).c_str(), type);
-    world.awaiting = Awaiting::Nothing;
-    world.systemDialog = nullptr;
-    world.Rethrow();
-    world.transcript.MessageBox(ownerId, caption, text, type, answer);
+    SystemDialogEnded();
+    World().Rethrow();
+    Observer().MessageBoxAnswered(box, answer);
     return answer;
 }
 

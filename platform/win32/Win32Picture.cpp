@@ -1,7 +1,7 @@
 // The dialogs' pictures. The program's one picture is the information mark beside the
 // saved-return method; it has no bitmap resource of its own, so the mark is the system's
 // information icon, drawn when the dialog starts into a bitmap of the control's size (in
-// pixels at the screen's DPI). The bitmap goes with the dialog.
+// pixels at the screen's DPI). The control holds the bitmap; it goes with the dialog.
 #include "platform/win32/Win32World.h"
 
 #include <algorithm>
@@ -43,33 +43,30 @@ HBITMAP InformationMark(HWND dialog, HWND control, const ControlResource& resour
     return bitmap;
 }
 
+bool IsMark(const ControlResource& control) {
+    return control.kind == ControlKind::Picture && (control.style & SS_TYPEMASK) == SS_BITMAP;
+}
+
 }  // namespace
 
 void ShowPictures(HWND dialog, const DialogResource& resource) {
-    auto& pictures = World().pictures;
     for (const ControlResource& control : resource.controls) {
-        if (control.kind != ControlKind::Picture || (control.style & SS_TYPEMASK) != SS_BITMAP) continue;
+        if (!IsMark(control)) continue;
         const HWND picture = ::GetDlgItem(dialog, control.id);
         const HBITMAP mark = picture ? InformationMark(dialog, picture, control) : nullptr;
         if (!mark) continue;
-        pictures.emplace(dialog, mark);
+        // A mark drawn before (at another DPI) goes once the new one shows.
         const auto previous = reinterpret_cast<HBITMAP>(
             ::SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(mark)));
-        // A mark drawn before (at another DPI) goes once the new one shows.
-        const auto [first, last] = pictures.equal_range(dialog);
-        for (auto it = first; it != last; ++it) {
-            if (previous && it->second == previous) {
-                ::DeleteObject(previous);
-                pictures.erase(it);
-                break;
-            }
-        }
+        if (previous) ::DeleteObject(previous);
     }
 }
 
-void ForgetPictures(HWND dialog) {
-    auto& pictures = World().pictures;
-    const auto [first, last] = pictures.equal_range(dialog);
-    for (auto it = first; it != last; ++it) ::DeleteObject(it->second);
-    pictures.erase(first, last);
+void ForgetPictures(HWND dialog, const DialogResource& resource) {
+    for (const ControlResource& control : resource.controls) {
+        const HWND picture = IsMark(control) ? ::GetDlgItem(dialog, control.id) : nullptr;
+        if (!picture) continue;
+        const auto mark = reinterpret_cast<HBITMAP>(::SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, 0));
+        if (mark) ::DeleteObject(mark);
+    }
 }

@@ -1,6 +1,6 @@
 // Text conversions and CP932 classification over the system's code page 932.
 #include "platform/SystemServices.h"
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 #include "platform/win32/WideText.h"
 
 namespace {
@@ -73,3 +73,9 @@ namespace platform {
 bool IsDBCSLeadByte(unsigned char byte) { return ::IsDBCSLeadByteEx(932, byte) != FALSE; }
 
 }  // namespace platform
+
+std::wstring WindowTextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}

@@ -1,61 +1,54 @@
 // CWnd over real windows, and the window services of SystemServices. A window that is not the
-// program's own is the calling program's: what is done to it is also written as a `parent`
-// event before the real call.
-#include "platform/CWnd.h"
+// program's own is the calling program's: what is done to it is also told to the observer
+// before the real call.
+#include "platform/CDialog.h"
+#include "platform/DialogWindow.h"
+#include "platform/FrameworkObserver.h"
 #include "platform/SystemServices.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32World.h"
 
 namespace {
 
-std::uintptr_t Number(HWND hWnd) { return reinterpret_cast<std::uintptr_t>(hWnd); }
+bool IsOurs(HWND hWnd) { return CDialog::FromWindow(hWnd) != nullptr; }
 
-bool IsOurs(HWND hWnd) { return World().DialogOf(hWnd) != nullptr; }
+// The dialog whose own window this is (not one of its controls).
+CDialog* DialogItself(HWND hWnd) {
+    CDialog* dialog = CDialog::FromWindow(hWnd);
+    return dialog && dialog->GetSafeHwnd() == hWnd ? dialog : nullptr;
+}
 
 }  // namespace
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (!hWnd) return nullptr;
-    Win32World& world = World();
-    if (CDialog* dialog = world.DialogObject(hWnd)) return dialog;
-    if (const auto found = world.controls.find(hWnd); found != world.controls.end()) return found->second;
-    if (IsOurs(hWnd)) {
-        std::unique_ptr<CWnd>& wrapper = world.temporary[hWnd];
-        if (!wrapper) wrapper = std::make_unique<CWnd>(hWnd);
-        return wrapper.get();
-    }
-    static auto* foreign = new std::map<HWND, std::unique_ptr<CWnd>>;  // as long as the process
-    std::unique_ptr<CWnd>& wrapper = (*foreign)[hWnd];
-    if (!wrapper) wrapper = std::make_unique<CWnd>(hWnd);
-    return wrapper.get();
+    CDialog* dialog = CDialog::FromWindow(hWnd);
+    if (!dialog) return ForeignWindow(hWnd);
+    if (dialog->GetSafeHwnd() == hWnd) return dialog;
+    if (auto* wrapper = reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA))) return wrapper;
+    CWnd* temporary = dialog->TemporaryWrapper(hWnd);
+    ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(temporary));
+    return temporary;
 }
 
 int CWnd::GetDlgCtrlID() const { return m_hWnd ? ::GetDlgCtrlID(m_hWnd) : 0; }
 
-CWnd* CWnd::GetDlgItem(int id) const {
-    return World().dialogs.count(m_hWnd) ? FromHandle(::GetDlgItem(m_hWnd, id)) : nullptr;
-}
+CWnd* CWnd::GetDlgItem(int id) const { return DialogItself(m_hWnd) ? FromHandle(::GetDlgItem(m_hWnd, id)) : nullptr; }
 
 BOOL CWnd::SubclassDlgItem(int nID, CWnd* pParent) {
-    const HWND control = pParent && World().dialogs.count(pParent->m_hWnd) ? ::GetDlgItem(pParent->m_hWnd, nID) : nullptr;
+    const HWND control = pParent && DialogItself(pParent->m_hWnd) ? ::GetDlgItem(pParent->m_hWnd, nID) : nullptr;
     if (!control) return FALSE;
-    World().temporary.erase(control);
-    World().controls[control] = this;
+    ::SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_hWnd = control;
     return TRUE;
 }
 
 void CWnd::SetWindowText(const std::string& text) {
     ::SetWindowTextW(m_hWnd, Wide(text).c_str());
-    Win32World& world = World();
-    if (world.dialogs.count(m_hWnd)) world.transcript.Caption(world.DialogId(m_hWnd), text);
+    if (CDialog* dialog = DialogItself(m_hWnd)) Observer().CaptionSet(*dialog, text);
 }
 
-std::string CWnd::GetWindowText() const {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
+std::string CWnd::GetWindowText() const { return Narrow(WindowTextOf(m_hWnd)); }
 
 BOOL CWnd::EnableWindow(BOOL enable) { return platform::EnableWindow(m_hWnd, enable); }
 
@@ -65,9 +58,8 @@ CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
     const BOOL was = ::ShowWindow(m_hWnd, nCmdShow);
-    Win32World& world = World();
     const bool show = nCmdShow != SW_HIDE;
-    if (world.dialogs.count(m_hWnd) && (was != FALSE) != show) world.transcript.DialogShown(world.DialogId(m_hWnd), show);
+    if (CDialog* dialog = DialogItself(m_hWnd); dialog && (was != FALSE) != show) Observer().DialogShown(*dialog, show);
     return was;
 }
 
@@ -79,7 +71,7 @@ void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
 
 BOOL CWnd::SetForegroundWindow() { return platform::SetForegroundWindow(m_hWnd); }
 
-BOOL CWnd::DestroyWindow() { return World().dialogs.count(m_hWnd) ? ::DestroyWindow(m_hWnd) : FALSE; }
+BOOL CWnd::DestroyWindow() { return DialogItself(m_hWnd) ? ::DestroyWindow(m_hWnd) : FALSE; }
 
 int CWnd::MessageBox(const char* text, const char* caption, UINT type) {
     return platform::MessageBox(m_hWnd, text ? text : "", caption ? caption : "Error", type);
@@ -93,13 +85,13 @@ short GetKeyState(int virtualKey) { return ::GetKeyState(virtualKey); }
 
 BOOL EnableWindow(HWND hWnd, BOOL enable) {
     if (!hWnd) return FALSE;
-    if (!IsOurs(hWnd)) World().transcript.Parent(enable ? "enable" : "disable", Number(hWnd));
+    if (!IsOurs(hWnd)) Observer().ForeignWindowCalled(enable ? "enable" : "disable", hWnd);
     return ::EnableWindow(hWnd, enable);
 }
 
 BOOL SetForegroundWindow(HWND hWnd) {
     if (!hWnd) return FALSE;
-    if (!IsOurs(hWnd)) World().transcript.Parent("foreground", Number(hWnd));
+    if (!IsOurs(hWnd)) Observer().ForeignWindowCalled("foreground", hWnd);
     return ::SetForegroundWindow(hWnd);
 }
 
@@ -109,7 +101,7 @@ BOOL PeekMessage(MSG* msg, HWND hWnd, UINT filterMin, UINT filterMax, UINT remov
 
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!hWnd) return FALSE;
-    if (!IsOurs(hWnd)) World().transcript.ParentPost(Number(hWnd), message, wParam, lParam);
+    if (!IsOurs(hWnd)) Observer().ForeignWindowPosted(hWnd, message, wParam, lParam);
     return ::PostMessageA(hWnd, message, wParam, lParam);
 }
 

@@ -38,12 +38,12 @@ TEST(TerminalPrompt, MessageBoxesOfferLinesThatAnswerThemAsTyped) {
         for (std::size_t pick = 0; pick < c.offered.size(); ++pick) {
             Session session("");
             std::vector<std::string> offered;
-            *World().automation->script() = UiScript(
+            World().automation->SetScript(UiScript(
                 [&]() -> std::optional<std::string> {
                     if (offered.size() <= pick) return std::nullopt;
                     return offered[pick];
                 },
-                [&] { offered = Offered(World().waiting); });
+                [&] { offered = Offered(World().waiting); }));
             EXPECT_EQ(platform::MessageBox(nullptr, "text", "caption", c.type), c.answers[pick]);
             EXPECT_EQ(offered, c.offered);
         }

@@ -1,4 +1,4 @@
-#include "platform/script/TextCodec.h"
+#include "platform/TextCodec.h"
 
 std::string OneLine(const std::string& cp932) {
     std::string text = TextCodec::ToUtf8(cp932);
