@@ -242,3 +242,65 @@ TEST(ToolTip, WrittenWithItsDialogAndControl) {
     EXPECT_EQ(Events("tooltip").at(0),
               (nlohmann::json{{"event", "tooltip"}, {"id", 200}, {"control", kSecond}, {"text", Utf8(u8"説明\n二行目")}}));
 }
+
+// A dialog whose Execute button opens another one, owned by it, modally; it notes its own
+// enabled state before, during and after the inner dialog.
+class OwningDialog : public TestDialog {
+public:
+    bool startDisabled = false;
+    std::vector<BOOL> enabledStates;
+
+    BOOL OnInitDialog() override {
+        if (startDisabled) EnableWindow(FALSE);
+        return TestDialog::OnInitDialog();
+    }
+
+    BOOL OnCommand(UINT id) override {
+        if (id != kExecute) return TestDialog::OnCommand(id);
+        enabledStates.push_back(IsWindowEnabled());
+        InnerDialog inner(this);
+        inner.DoModal();
+        enabledStates.push_back(inner.ownerEnabled);
+        enabledStates.push_back(IsWindowEnabled());
+        return TRUE;
+    }
+
+private:
+    struct InnerDialog : TestDialog {
+        using TestDialog::TestDialog;
+        BOOL OnInitDialog() override {
+            ownerEnabled = Parent()->IsWindowEnabled();
+            return TestDialog::OnInitDialog();
+        }
+        BOOL ownerEnabled = -1;
+    };
+};
+
+TEST(ModalLoop, DisablesAnEnabledOwnerForItsLifeAndLeavesADisabledOneDisabled) {
+    for (const bool startDisabled : {false, true}) {
+        Session session("click 105\nkey Esc\nkey Esc\n");  // Execute, the inner dialog's Esc, the owner's
+        OwningDialog owner;
+        owner.startDisabled = startDisabled;
+        owner.DoModal();
+        const std::vector<BOOL> expected =
+            startDisabled ? std::vector<BOOL>{FALSE, FALSE, FALSE} : std::vector<BOOL>{TRUE, FALSE, TRUE};
+        EXPECT_EQ(owner.enabledStates, expected) << "owner disabled at the start: " << startDisabled;
+        EXPECT_EQ(Events("dialog").size(), 4u);  // open and end of each
+    }
+}
+
+TEST(ModalLoop, AKeysModifiersEndWithTheDialogItEnded) {
+    Session session("key shift+Esc\n");
+    TestDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(platform::GetKeyState(VK_SHIFT), 0);
+}
+
+TEST(ModalLoop, TheCallingProgramsWindowIsNoWindowTheLoopTouches) {
+    // The run disables the calling program's window itself; the dialog it owns leaves it alone.
+    Session session("key Esc\n");
+    CWnd* caller = CWnd::FromHandle(reinterpret_cast<HWND>(std::uintptr_t{4660}));
+    TestDialog dialog(caller);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(Events("parent").empty());
+}

@@ -29,7 +29,7 @@ inline constexpr DialogResource kTestDialog{200, "テスト", "ＭＳ Ｐゴシ�
 
 class TestDialog : public CDialog {
 public:
-    TestDialog() : CDialog(kTestDialog) {}
+    explicit TestDialog(CWnd* parent = nullptr) : CDialog(kTestDialog, parent) {}
 
     std::string month = "4";
     std::string path;
