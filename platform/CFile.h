@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class CFile {
 public:
@@ -38,4 +39,29 @@ public:
 
 private:
     void* handle_ = nullptr;  // the backend's open file
+};
+
+// What an Open with these flags asks for, the same in every backend.
+struct FileOpening {
+    explicit FileOpening(UINT flags);
+
+    bool writable;
+    bool createNew;
+    bool create;
+    // A failed open that would change a file is reported; a failed read (an optional file that
+    // is missing) is the program's to judge: only GetLastError tells.
+    bool Changes() const { return writable || create; }
+    // The refusal that the service seams inject into this open of a file named name: its error
+    // code (ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION), else ERROR_SUCCESS.
+    DWORD InjectedRefusal(std::string_view name) const;
+};
+
+// A backend's open file behind CFile's handle.
+template <class Handle>
+struct BackendFile {
+    Handle handle;
+    bool writable;
+    std::string path;  // as the program named it, for failure events
+
+    static BackendFile* Of(void* opaque) { return static_cast<BackendFile*>(opaque); }
 };

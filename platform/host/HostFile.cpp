@@ -13,13 +13,9 @@
 
 namespace {
 
-struct HostFile {
-    int fd;
-    bool writable;
-    std::string path;  // as the program named it, for failure events
-};
+using HostFile = BackendFile<int>;
 
-HostFile* Of(void* handle) { return static_cast<HostFile*>(handle); }
+HostFile* Of(void* handle) { return HostFile::Of(handle); }
 
 constexpr const char* kCall = "CreateFileA";
 
@@ -42,19 +38,16 @@ CFile::~CFile() { Close(); }
 BOOL CFile::Open(const std::string& path, UINT flags) {
     Close();
     HostWorld& world = World();
-    const bool writable = (flags & (modeWrite | modeReadWrite)) != 0;
-    const bool createNew = (flags & modeCreateNew) != 0;
-    const bool create = createNew || (flags & modeCreate) != 0;
-    // A read that fails (an optional file that is missing) is the program's to judge: only
-    // GetLastError tells; opens that would change a file are reported.
-    const bool changes = writable || create;
+    const FileOpening opening(flags);
+    const bool changes = opening.Changes();
     std::optional<WindowsPath> resolved = world.Resolve(path);
     std::optional<std::string> host = resolved ? world.drives.ToHost(*resolved) : std::nullopt;
     if (!host || resolved->names.empty()) return world.FailedUnreachable(kCall, path, changes);
 
     const std::string& name = resolved->names.back();
-    if (changes && Seams().RefusesFile(name)) return world.Failed(kCall, path, ERROR_ACCESS_DENIED, EACCES);
-    if (create && Seams().HoldsBusy(name, false)) return world.Failed(kCall, path, ERROR_SHARING_VIOLATION, EBUSY);
+    if (const DWORD refused = opening.InjectedRefusal(name))
+        return world.Failed(kCall, path, refused, refused == ERROR_ACCESS_DENIED ? EACCES : EBUSY);
+    const bool createNew = opening.createNew, create = opening.create, writable = opening.writable;
     int access = O_RDONLY;
     if (flags & modeReadWrite) access = O_RDWR;
     else if (flags & modeWrite) access = O_WRONLY;
@@ -82,9 +75,9 @@ BOOL CFile::Write(const void* data, UINT count) {
     HostWorld& world = World();
     int error = ENOSPC;  // an injected failure stands for a full disk
     const bool written = SeamedWrite(count, [&] {
-        const ssize_t written = ::write(file->fd, data, count);
+        const ssize_t written = ::write(file->handle, data, count);
         if (written < 0) error = errno;
-        if (written > 0 && written != static_cast<ssize_t>(count)) TakeBack(file->fd, written);
+        if (written > 0 && written != static_cast<ssize_t>(count)) TakeBack(file->handle, written);
         return written == static_cast<ssize_t>(count);
     });
     if (written) return TRUE;
@@ -97,7 +90,7 @@ UINT CFile::Read(void* buffer, UINT count) {
     if (!file) return 0;
     UINT total = 0;
     while (total < count) {
-        const ssize_t got = ::read(file->fd, static_cast<char*>(buffer) + total, count - total);
+        const ssize_t got = ::read(file->handle, static_cast<char*>(buffer) + total, count - total);
         if (got <= 0) break;
         total += static_cast<UINT>(got);
     }
@@ -107,12 +100,12 @@ UINT CFile::Read(void* buffer, UINT count) {
 std::uint64_t CFile::GetLength() const {
     const HostFile* file = Of(handle_);
     struct stat status;
-    return file && ::fstat(file->fd, &status) == 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
+    return file && ::fstat(file->handle, &status) == 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
 }
 
 void CFile::Close() {
     if (HostFile* file = Of(handle_)) {
-        ::close(file->fd);  // releases the lock
+        ::close(file->handle);  // releases the lock
         delete file;
     }
     handle_ = nullptr;

@@ -9,13 +9,9 @@
 
 namespace {
 
-struct Win32File {
-    HANDLE handle;
-    bool writable;
-    std::string path;  // as the program named it, for failure events
-};
+using Win32File = BackendFile<HANDLE>;
 
-Win32File* Of(void* handle) { return static_cast<Win32File*>(handle); }
+Win32File* Of(void* handle) { return Win32File::Of(handle); }
 
 constexpr const char* kCall = "CreateFileA";
 
@@ -50,15 +46,9 @@ CFile::~CFile() { Close(); }
 BOOL CFile::Open(const std::string& path, UINT flags) {
     Close();
     Win32World& world = World();
-    const bool writable = (flags & (modeWrite | modeReadWrite)) != 0;
-    const bool createNew = (flags & modeCreateNew) != 0;
-    const bool create = createNew || (flags & modeCreate) != 0;
-    const std::string name = LastName(path);
-    // A read that fails (an optional file that is missing) is the program's to judge: only
-    // GetLastError tells; opens that would change a file are reported.
-    const bool changes = writable || create;
-    if (changes && Seams().RefusesFile(name)) return world.Failed(kCall, path, ERROR_ACCESS_DENIED);
-    if (create && Seams().HoldsBusy(name, false)) return world.Failed(kCall, path, ERROR_SHARING_VIOLATION);
+    const FileOpening opening(flags);
+    const bool changes = opening.Changes(), createNew = opening.createNew, create = opening.create;
+    if (const DWORD refused = opening.InjectedRefusal(LastName(path))) return world.Failed(kCall, path, refused);
     DWORD access = GENERIC_READ;
     if (flags & modeReadWrite) access = GENERIC_READ | GENERIC_WRITE;
     else if (flags & modeWrite) access = GENERIC_WRITE;
@@ -66,7 +56,7 @@ BOOL CFile::Open(const std::string& path, UINT flags) {
     const HANDLE handle =
         ::CreateFileA(path.c_str(), access, ShareMode(flags), nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return changes ? world.Failed(kCall, path) : FALSE;
-    handle_ = new Win32File{handle, writable, path};
+    handle_ = new Win32File{handle, opening.writable, path};
     return TRUE;
 }
 
