@@ -50,6 +50,7 @@ constexpr int IDNO = 7;
 // Messages and keys.
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_KEYDOWN = 0x0100;
+constexpr UINT WM_SYSKEYDOWN = 0x0104;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT BN_CLICKED = 0;
 constexpr int VK_RETURN = 0x0D;

@@ -70,6 +70,13 @@ void Click(CDialog& dialog, CWnd& button, const ControlResource& clicked) {
                           reinterpret_cast<LPARAM>(button.GetSafeHwnd()));
 }
 
+// The focus moved to a control before a key, as by the keyboard: a push button becomes the
+// dialog's default one, which Enter clicks; an edit keeps its selection.
+void MoveFocus(CDialog& dialog, CWnd& control, const ControlResource& resource) {
+    if (resource.kind == ControlKind::PushButton) dialog.GotoDlgCtrl(&control);
+    else control.SetFocus();
+}
+
 int AnswerId(const std::string& answer) {
     if (answer == "yes") return IDYES;
     if (answer == "no") return IDNO;
@@ -124,7 +131,10 @@ void ScriptDriver::Perform(CDialog& dialog, const ScriptAction& action) {
             return;
         }
         case ScriptAction::Kind::Key: {
-            if (action.control) Target(dialog, action, resource).SetFocus();
+            if (action.control) {
+                CWnd& control = Target(dialog, action, resource);
+                MoveFocus(dialog, control, *resource);
+            }
             const CWnd* focus = GetFocusWnd();
             const HWND target = focus && CDialog::FromWindow(focus->GetSafeHwnd()) == &dialog ? focus->GetSafeHwnd()
                                                                                                : dialog.GetSafeHwnd();
@@ -132,7 +142,10 @@ void ScriptDriver::Perform(CDialog& dialog, const ScriptAction& action) {
                 keyboard_.Hold(action.shift, action.ctrl, action.alt);
                 holding_ = true;
             }
-            platform::PostMessage(target, WM_KEYDOWN, static_cast<WPARAM>(action.virtualKey), 1);
+            // A key pressed with Alt is a system key, which the dialog manager does not take for
+            // Enter or Esc.
+            platform::PostMessage(target, action.alt ? WM_SYSKEYDOWN : WM_KEYDOWN,
+                                  static_cast<WPARAM>(action.virtualKey), 1);
             return;
         }
         case ScriptAction::Kind::Answer: ScriptError(action, "no message box is open");

@@ -184,6 +184,20 @@ TEST_F(ConditionsScenario, EnterOnARadioButtonNeverExecutes) {
     EXPECT_FALSE(Exists("c/a.xml"));
 }
 
+// Enter with Shift or Ctrl on a push button that has the focus clicks it, as the dialog manager
+// does for the button the keyboard moved to; with Alt it is a system key and clicks nothing.
+TEST_F(ConditionsScenario, ModifiedEnterClicksTheFocusedButtonButAltEnterDoesNot) {
+    for (const std::string modifier : {"shift", "ctrl"}) {
+        const ProgramRun run = Run("text 1008 C:\\Out\\*.xml\nkey " + modifier + "+Enter 1005\n");
+        EXPECT_EQ(run.MessageTexts().size(), 2u) << modifier;  // the refused path, then the cancel
+        EXPECT_EQ(run.MessageTexts().back(), kCancelled) << modifier;
+    }
+    const ProgramRun run = Run("key alt+Enter 1009\n");
+    EXPECT_EQ(run.exitStatus, 1) << run.stderrText;
+    EXPECT_TRUE(run.Events("savedialog").empty());
+    EXPECT_EQ(run.MessageTexts(), std::vector<std::string>{kCancelled});
+}
+
 // Browse by the keyboard: Enter on the Browse button opens the save-file dialog, which refuses a
 // missing folder and a missing file (both must exist) and stays for the next answer.
 TEST_F(ConditionsScenario, BrowseByKeyboardTakesRefusedAndThenAnExistingFile) {
