@@ -124,7 +124,13 @@ void ScriptDriver::Perform(CDialog& dialog, const ScriptAction& action) {
             return;
         }
         case ScriptAction::Kind::Key: {
-            if (action.control) Target(dialog, action, resource).SetFocus();
+            if (action.control) {
+                CWnd& control = Target(dialog, action, resource);
+                // A push button that a person tabs to becomes the dialog's default one, which
+                // Enter clicks: Windows' dialog manager does that only when it moves the focus.
+                if (resource->kind == ControlKind::PushButton) dialog.GotoDlgCtrl(&control);
+                else control.SetFocus();
+            }
             const CWnd* focus = GetFocusWnd();
             const HWND target = focus && CDialog::FromWindow(focus->GetSafeHwnd()) == &dialog ? focus->GetSafeHwnd()
                                                                                                : dialog.GetSafeHwnd();
