@@ -112,6 +112,7 @@ TEST(ModalDialog, EndOfScriptClosesLikeTheCloseBox) {
 TEST(ModalDialog, ScriptErrorsNameTheProblemAndTheLine) {
     EXPECT_NE(RunFailing("click 107\n").find("line 1: control 107 of dialog 200 is disabled"), std::string::npos);
     EXPECT_NE(RunFailing("\nclick 999\n").find("line 2: dialog 200 has no control 999"), std::string::npos);
+    EXPECT_NE(RunFailing("click 109\n").find("line 1: control 109 of dialog 200 is hidden"), std::string::npos);
     EXPECT_NE(RunFailing("text 105 x\n").find("is no edit"), std::string::npos);
     EXPECT_NE(RunFailing("click 101\n").find("is no button"), std::string::npos);
     EXPECT_NE(RunFailing("clik 105\n").find("line 1"), std::string::npos);

@@ -41,10 +41,7 @@ class LateClose {
 public:
     explicit LateClose(CFile& file) : file_(file) {
 #ifdef _WIN32
-        thread_ = ::CreateThread(nullptr, 0, [](void* self) -> DWORD {
-            static_cast<LateClose*>(self)->Run();
-            return 0;
-        }, this, 0, nullptr);
+        thread_ = ::CreateThread(nullptr, 0, Started, this, 0, nullptr);
 #else
         thread_ = std::thread([this] { Run(); });
 #endif
@@ -59,6 +56,12 @@ public:
     }
 
 private:
+#ifdef _WIN32
+    static DWORD WINAPI Started(void* self) {
+        static_cast<LateClose*>(self)->Run();
+        return 0;
+    }
+#endif
     void Run() {
         platform::Sleep(200);
         file_.Close();

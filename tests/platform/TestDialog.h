@@ -10,7 +10,7 @@
 #include <vector>
 
 inline constexpr int kMonth = 101, kPath = 102, kFirst = 103, kSecond = 104, kExecute = 105, kCancel = 106,
-                     kDisabled = 107, kLabel = 108;
+                     kDisabled = 107, kLabel = 108, kHidden = 109;
 
 inline constexpr DWORD kShown = WS_CHILD | WS_VISIBLE;
 inline constexpr ControlResource kTestControls[] = {
@@ -23,6 +23,7 @@ inline constexpr ControlResource kTestControls[] = {
     {kCancel, ControlKind::PushButton, "キャンセル", 0, 0, 10, 10, kShown | WS_TABSTOP},
     {kDisabled, ControlKind::PushButton, "無効", 0, 0, 10, 10, kShown | WS_TABSTOP | WS_DISABLED},
     {kLabel, ControlKind::Static, "", 0, 0, 10, 10, kShown | SS_LEFT},
+    {kHidden, ControlKind::PushButton, "隠し", 0, 0, 10, 10, WS_CHILD | WS_TABSTOP},  // no WS_VISIBLE
 };
 
 inline constexpr DialogResource kTestDialog{200, "テスト", "ＭＳ Ｐゴシック", 9, 100, 100,
