@@ -4,6 +4,7 @@
 #pragma once
 
 #ifdef _WIN32
+#include "platform/WinTypes.h"
 #include "platform/win32/Win32TestSession.h"
 #else
 #include "platform/host/HostSession.h"
@@ -16,6 +17,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -29,8 +31,7 @@ class ScratchFolder {
 public:
     ScratchFolder() {
         static int counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("txlink-platform-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+        path_ = TemporaryFolder() / ("txlink-platform-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -57,6 +58,18 @@ public:
 #endif
 
 private:
+    // Windows' own answer: the 32-bit runtime's temp_directory_path fails under Wine.
+    static std::filesystem::path TemporaryFolder() {
+#ifdef _WIN32
+        char folder[MAX_PATH + 1] = {};
+        const DWORD length = ::GetTempPathA(sizeof folder, folder);
+        if (length == 0 || length > MAX_PATH) throw std::runtime_error("GetTempPathA failed");
+        return std::filesystem::path(std::string(folder, length));
+#else
+        return std::filesystem::temp_directory_path();
+#endif
+    }
+
     std::filesystem::path path_;
 };
 
