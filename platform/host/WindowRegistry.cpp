@@ -49,6 +49,7 @@ HostDialog& WindowRegistry::CreateDialog(const DialogResource& resource, CDialog
         control->style = source.style;
         control->text = source.text ? source.text : "";
         control->enabled = (source.style & WS_DISABLED) == 0;
+        control->visible = (source.style & WS_VISIBLE) != 0;  // as a dialog template makes it
         controls_[control->hwnd] = control.get();
         controlOwners_[control->hwnd] = dialog.get();
         dialog->controls.push_back(std::move(control));

@@ -5,11 +5,15 @@
 // dialog never takes its answer.
 #include "platform/ApplicationRun.h"
 #include "platform/CDialog.h"
+#include "platform/MbcsText.h"
 #include "platform/WorldError.h"
 #include "platform/script/Automation.h"
 #include "platform/script/StallWatch.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32TestSession.h"
 #include "platform/win32/Win32World.h"
+
+#include <commctrl.h>
 
 #include <cwchar>
 #include <memory>
@@ -55,6 +59,7 @@ struct SystemDialog {
     UINT type = 0;                    // a message box's MB_ flags
     std::string text;                 // its text, or the file dialog's title
     DWORD fileFlags = 0;              // the file dialog's OFN_ options
+    std::string defExt;               // and its default extension
     std::vector<std::string> refused; // scripted paths refused before the dialog saw them
     HWND window = nullptr;            // once it has activated
 };
@@ -130,6 +135,14 @@ bool IsFullPath(const std::string& path) {
     return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.starts_with("\\\\");
 }
 
+// The path the dialog checks: a name without extension gets the default one.
+std::string WithDefaultExtension(const std::string& path, const std::string& defExt) {
+    const std::size_t slash = MbcsText::FindLast(path, '\\');
+    const std::size_t nameStart = slash == MbcsText::npos ? 0 : slash + 1;
+    if (defExt.empty() || MbcsText::Find(path.substr(nameStart), '.') != MbcsText::npos) return path;
+    return path + "." + defExt;
+}
+
 // A full path that the dialog's options refuse is refused here, as the dialog would refuse it
 // (with a box of its own, which a script cannot see, or not at all under Wine): the dialog
 // stays and takes the next line. The rest go into the name box.
@@ -140,8 +153,9 @@ void AnswerFileDialog(HWND dialog) {
             Press(dialog, IDCANCEL);
             return;
         }
-        if (IsFullPath(line.text) && RefusedByOptions(line.text, shown.fileFlags)) {
-            shown.refused.push_back(line.text);
+        const std::string checked = WithDefaultExtension(line.text, shown.defExt);
+        if (IsFullPath(checked) && RefusedByOptions(checked, shown.fileFlags)) {
+            shown.refused.push_back(checked);
             continue;
         }
         HWND name = ::GetDlgItem(dialog, kFileNameBox);
@@ -191,6 +205,19 @@ void Await(Awaiting awaiting, const std::string& text) {
     watchdog = ::SetTimer(nullptr, 0, kWatchInterval, Watch);
 }
 
+// The script acts on the framework's dialogs through the modal loop, on the system's own
+// through the hook.
+void HookSystemDialogs() { cbtHook = ::SetWindowsHookExW(WH_CBT, Cbt, nullptr, ::GetCurrentThreadId()); }
+
+void Unhook() {
+    if (cbtHook) ::UnhookWindowsHookEx(cbtHook);
+    cbtHook = nullptr;
+}
+
+// The transcript of the last test session stays readable until the next one starts.
+std::vector<std::string> lastTranscript;
+std::uint64_t bytesWrittenLast = 0;
+
 }  // namespace
 
 void StartAutomation() {
@@ -199,24 +226,63 @@ void StartAutomation() {
     automation->InjectFaults(Environment("TXLINK_FAULTS"));
     if (const std::string script = Environment("TXLINK_UI"); !script.empty()) {
         automation->SetScript(UiScript::FromText(ReadScript(script)));
-        cbtHook = ::SetWindowsHookExW(WH_CBT, Cbt, nullptr, ::GetCurrentThreadId());
+        HookSystemDialogs();
     }
 }
 
 void FinishAutomation(int status) {
-    if (cbtHook) ::UnhookWindowsHookEx(cbtHook);
-    cbtHook = nullptr;
+    Unhook();
     if (automation) automation->Finish(status);
 }
+
+namespace Win32TestSession {
+
+void Start(const std::string& script, const std::string& faults) {
+    Stop();
+    lastTranscript.clear();
+    bytesWrittenLast = 0;
+    static const bool controlsRegistered = [] {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS};
+        return ::InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)controlsRegistered;
+    auto started = std::make_unique<Automation>(AutomationConfig{}, keyboard);
+    started->InjectFaults(faults);  // a malformed entry leaves no session behind
+    started->SetScript(UiScript::FromText(script));
+    automation = std::move(started);
+    HookSystemDialogs();
+}
+
+void Stop() {
+    Unhook();
+    SystemDialogEnded();
+    if (automation) {
+        automation->transcript().Close();
+        lastTranscript = automation->transcript().Lines();
+        bytesWrittenLast = automation->BytesWritten();
+    }
+    automation.reset();
+    keyboard.Release();
+    Win32World& world = World();
+    world.failure = nullptr;
+    world.waitCursor = 0;
+}
+
+const std::vector<std::string>& TranscriptLines() { return automation ? automation->transcript().Lines() : lastTranscript; }
+
+std::uint64_t BytesWritten() { return automation ? automation->BytesWritten() : bytesWrittenLast; }
+
+}  // namespace Win32TestSession
 
 void AwaitMessageBox(UINT type, const std::string& text) {
     Await(Awaiting::MessageBox, text);
     shown.type = type;
 }
 
-void AwaitFileDialog(const std::string& title, DWORD flags) {
+void AwaitFileDialog(const std::string& title, DWORD flags, const std::string& defExt) {
     Await(Awaiting::FileDialog, title);
     shown.fileFlags = flags;
+    shown.defExt = defExt;
 }
 
 std::vector<std::string> SystemDialogEnded() {

@@ -60,7 +60,7 @@ INT_PTR CFileDialog::DoModal() {
     request.file = Wide(fileName_);
     request.flags = m_ofn.Flags;
     for (;;) {
-        AwaitFileDialog(event.title, m_ofn.Flags);
+        AwaitFileDialog(event.title, m_ofn.Flags, defExt_);
         const std::optional<std::wstring> chosen = ShowFileDialog(request);
         // Paths the script gave that the options refused before the dialog saw them.
         const std::vector<std::string> refused = SystemDialogEnded();

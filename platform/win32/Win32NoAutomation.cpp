@@ -8,6 +8,6 @@ void FinishAutomation(int) {}
 
 void AwaitMessageBox(UINT, const std::string&) {}
 
-void AwaitFileDialog(const std::string&, DWORD) {}
+void AwaitFileDialog(const std::string&, DWORD, const std::string&) {}
 
 std::vector<std::string> SystemDialogEnded() { return {}; }

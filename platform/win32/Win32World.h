@@ -42,7 +42,7 @@ void ForgetPictures(HWND dialog, const DialogResource& resource);
 void StartAutomation();
 void FinishAutomation(int status);
 void AwaitMessageBox(UINT type, const std::string& text);
-void AwaitFileDialog(const std::string& title, DWORD flags);
+void AwaitFileDialog(const std::string& title, DWORD flags, const std::string& defExt);
 // The system dialog has ended: the paths the script gave that the dialog's options refused.
 std::vector<std::string> SystemDialogEnded();
 // A path that a file dialog with these OFN_ options refuses and stays open for.

@@ -112,6 +112,7 @@ TEST(ModalDialog, EndOfScriptClosesLikeTheCloseBox) {
 TEST(ModalDialog, ScriptErrorsNameTheProblemAndTheLine) {
     EXPECT_NE(RunFailing("click 107\n").find("line 1: control 107 of dialog 200 is disabled"), std::string::npos);
     EXPECT_NE(RunFailing("\nclick 999\n").find("line 2: dialog 200 has no control 999"), std::string::npos);
+    EXPECT_NE(RunFailing("click 109\n").find("line 1: control 109 of dialog 200 is hidden"), std::string::npos);
     EXPECT_NE(RunFailing("text 105 x\n").find("is no edit"), std::string::npos);
     EXPECT_NE(RunFailing("click 101\n").find("is no button"), std::string::npos);
     EXPECT_NE(RunFailing("clik 105\n").find("line 1"), std::string::npos);
@@ -195,23 +196,25 @@ TEST(SaveDialog, RefusedPathsKeepTheDialogOpen) {
     ScratchFolder root;
     std::filesystem::create_directories(root.Host("out"));
     std::ofstream(root.Host("out/old.xml")) << "x";
-    Session session("save C:\\missing\\a.xml\nsave new\nsave C:\\out\\OLD\n", "C:=" + root.Host());
+    Session session("save " + root.Path("missing\\a.xml") + "\nsave new\nsave " + root.Path("out\\OLD") + "\n",
+                    root.Drives());
     CFileDialog dialog(FALSE, "xml", "*.xml", OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST,
                        "Xml Files (*.xml)|*.xml||");
     dialog.m_ofn.lpstrTitle = "保存ファイルを指定";
-    dialog.m_ofn.lpstrInitialDir = "C:\\out\\";
+    const std::string folder = root.Path("out\\");
+    dialog.m_ofn.lpstrInitialDir = folder.c_str();
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.GetPathName(), "C:\\out\\OLD.xml");
+    EXPECT_EQ(dialog.GetPathName(), root.Path("out\\OLD.xml"));
     const auto event = Events("savedialog").at(0);
     EXPECT_EQ(event["title"], Utf8(u8"保存ファイルを指定"));
     EXPECT_EQ(event["filter"], "Xml Files (*.xml)|*.xml||");
     EXPECT_EQ(event["defext"], "xml");
-    EXPECT_EQ(event["folder"], "C:\\out\\");
+    EXPECT_EQ(event["folder"], folder);
     EXPECT_EQ(event["file"], "*.xml");
     EXPECT_EQ(event["flags"],
               (nlohmann::json{"OFN_HIDEREADONLY", "OFN_NOCHANGEDIR", "OFN_PATHMUSTEXIST", "OFN_FILEMUSTEXIST"}));
-    EXPECT_EQ(event["answer"], "C:\\out\\OLD.xml");
-    EXPECT_EQ(event["refused"], (nlohmann::json{"C:\\missing\\a.xml", "C:\\out\\new.xml"}));
+    EXPECT_EQ(event["answer"], root.Path("out\\OLD.xml"));
+    EXPECT_EQ(event["refused"], (nlohmann::json{root.Path("missing\\a.xml"), root.Path("out\\new.xml")}));
 }
 
 TEST(SaveDialog, CancelAnswersNullAndTheDialogNeedsALine) {

@@ -8,8 +8,8 @@
 namespace {
 
 constexpr ControlResource kBars[] = {
-    {1019, ControlKind::ProgressBar, "", 5, 6, 211, 22, WS_BORDER | PBS_SMOOTH},
-    {1024, ControlKind::ProgressBar, "", 5, 29, 211, 10, WS_BORDER},
+    {1019, ControlKind::ProgressBar, "", 5, 6, 211, 22, WS_CHILD | WS_VISIBLE | WS_BORDER | PBS_SMOOTH},
+    {1024, ControlKind::ProgressBar, "", 5, 29, 211, 10, WS_CHILD | WS_VISIBLE | WS_BORDER},
 };
 constexpr DialogResource kProgress{131, "集計中", "ＭＳ Ｐゴシック", 9, 221, 44,
                                    WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SYSMODAL, kBars};

@@ -26,10 +26,53 @@ std::string Content(const std::string& hostPath) {
 
 // <chrono> holds texts that the program's CP932 cannot take: the clock comes from the system.
 double Now() {
+#ifdef _WIN32
+    return static_cast<double>(::GetTickCount64()) / 1000.0;
+#else
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+#endif
 }
+
+// Closes the file after a moment, on a thread of its own (the cross compiler's thread model
+// has no std::thread).
+class LateClose {
+public:
+    explicit LateClose(CFile& file) : file_(file) {
+#ifdef _WIN32
+        thread_ = ::CreateThread(nullptr, 0, Started, this, 0, nullptr);
+#else
+        thread_ = std::thread([this] { Run(); });
+#endif
+    }
+    void Join() {
+#ifdef _WIN32
+        ::WaitForSingleObject(thread_, INFINITE);
+        ::CloseHandle(thread_);
+#else
+        thread_.join();
+#endif
+    }
+
+private:
+#ifdef _WIN32
+    static DWORD WINAPI Started(void* self) {
+        static_cast<LateClose*>(self)->Run();
+        return 0;
+    }
+#endif
+    void Run() {
+        platform::Sleep(200);
+        file_.Close();
+    }
+    CFile& file_;
+#ifdef _WIN32
+    HANDLE thread_;
+#else
+    std::thread thread_;
+#endif
+};
 
 double Seconds(double since) { return Now() - since; }
 
@@ -39,14 +82,14 @@ double Seconds(double since) { return Now() - since; }
 // makes, and a name another writer took is passed over.
 TEST(SuccessorFile, EachIsANewFileBesideItsTarget) {
     ScratchFolder root;
-    Session session("", "C:=" + root.Host());
+    Session session("", root.Drives());
     fs::create_directories(root.Host("Out"));
     std::set<std::string> made;
     std::vector<CFile> files(20);
     for (CFile& file : files) {
-        const std::string path = platform::CreateSuccessor("C:\\Out\\report.xml", file);
-        ASSERT_TRUE(path.starts_with("C:\\Out\\~tx")) << path;
-        EXPECT_EQ(path.size(), std::string("C:\\Out\\~tx12345678").size());
+        const std::string path = platform::CreateSuccessor(root.Path("Out\\report.xml"), file);
+        ASSERT_TRUE(path.starts_with(root.Path("Out\\~tx"))) << path;
+        EXPECT_EQ(path.size(), std::string(root.Path("Out\\~tx12345678")).size());
         EXPECT_TRUE(file.IsOpen());
         made.insert(path);
     }
@@ -58,11 +101,11 @@ TEST(SuccessorFile, EachIsANewFileBesideItsTarget) {
 // limit: the successor takes as many hex digits as fit, and it can be put in place.
 TEST(SuccessorFile, FitsWhereverItsTargetFits) {
     ScratchFolder root;
-    Session session("", "C:=" + root.Host());
-    const std::string first(125, 'f');
+    Session session("", root.Drives());
+    const std::string first(125 - (root.Path().size() - 3), 'f');  // as long a path as under the drive's root
     const std::string second(124, 's');
     fs::create_directories(root.Host(first + "/" + second));
-    const std::string target = "C:\\" + first + "\\" + second + "\\a";
+    const std::string target = root.Path("") + first + "\\" + second + "\\a";
     ASSERT_EQ(target.size(), 255u);
     CFile file;
     const std::string successor = platform::CreateSuccessor(target, file);
@@ -78,40 +121,42 @@ TEST(SuccessorFile, FitsWhereverItsTargetFits) {
 // in the transcript with its reason.
 TEST(SuccessorFile, ReplacementWaitsForAFileHeldForAMoment) {
     ScratchFolder root;
-    Session session("", "C:=" + root.Host());
+    Session session("", root.Drives());
     std::ofstream(root.Host("settings.env")) << "old";
-    const auto attempt = [](const std::string& content) {
+    const auto attempt = [&root](const std::string& content) {
         CFile file;
-        const std::string successor = platform::CreateSuccessor("C:\\settings.env", file);
+        const std::string successor = platform::CreateSuccessor(root.Path("settings.env"), file);
         file.Write(content.data(), static_cast<UINT>(content.size()));
         file.Close();
         return successor;
     };
     CFile holder;
-    ASSERT_TRUE(holder.Open("C:\\settings.env", CFile::modeRead | CFile::shareDenyNone));
+    ASSERT_TRUE(holder.Open(root.Path("settings.env"), CFile::modeRead | CFile::shareDenyNone));
     const std::string kept = attempt("never");
     double started = Now();
-    EXPECT_FALSE(platform::ReplaceWithSuccessor(kept, "C:\\settings.env"));
+    EXPECT_FALSE(platform::ReplaceWithSuccessor(kept, root.Path("settings.env")));
     EXPECT_GE(Seconds(started), 0.8);
     EXPECT_LT(Seconds(started), 5.0);
-    EXPECT_EQ(platform::GetLastError(), ERROR_SHARING_VIOLATION);
+#ifdef _WIN32
+    constexpr DWORD kHeld = ERROR_ACCESS_DENIED;  // Windows' answer for replacing a file in use
+#else
+    constexpr DWORD kHeld = ERROR_SHARING_VIOLATION;
+#endif
+    EXPECT_EQ(platform::GetLastError(), kHeld);
     EXPECT_EQ(Content(root.Host("settings.env")), "old");
     const auto failures = Events("failure");
     ASSERT_FALSE(failures.empty());
     EXPECT_EQ(failures.back()["call"], "MoveFileExA");
-    EXPECT_EQ(failures.back()["path"], "C:\\settings.env");
-    EXPECT_EQ(failures.back()["code"], 32);
+    EXPECT_EQ(failures.back()["path"], root.Path("settings.env"));
+    EXPECT_EQ(failures.back()["code"], kHeld);
     EXPECT_FALSE(failures.back()["text"].get<std::string>().empty());
     platform::DeleteFile(kept);
 
     const std::string successor = attempt("new");
-    std::thread release([&holder] {
-        platform::Sleep(200);
-        holder.Close();
-    });
+    LateClose release(holder);
     started = Now();
-    EXPECT_TRUE(platform::ReplaceWithSuccessor(successor, "C:\\settings.env"));
-    release.join();
+    EXPECT_TRUE(platform::ReplaceWithSuccessor(successor, root.Path("settings.env")));
+    release.Join();
     EXPECT_LT(Seconds(started), 1.0);
     EXPECT_EQ(Content(root.Host("settings.env")), "new");
 }
@@ -121,18 +166,20 @@ TEST(SuccessorFile, ReplacementWaitsForAFileHeldForAMoment) {
 TEST(SuccessorFile, CreationWaitsForAMomentAndNamesWhyItFailed) {
     ScratchFolder root;
     {
-        Session session("", "C:=" + root.Host(), "busy-create=3:~tx*");
+        Session session("", root.Drives(), "busy-create=3:~tx*");
         CFile file;
-        EXPECT_FALSE(platform::CreateSuccessor("C:\\report.xml", file).empty());
+        EXPECT_FALSE(platform::CreateSuccessor(root.Path("report.xml"), file).empty());
         EXPECT_EQ(Events("failure").size(), 3u);
     }
-    Session session("", "C:=" + root.Host());
+    Session session("", root.Drives());
     CFile file;
-    EXPECT_EQ(platform::CreateSuccessor("C:\\missing\\report.xml", file), "");
+    EXPECT_EQ(platform::CreateSuccessor(root.Path("missing\\report.xml"), file), "");
     const auto failures = Events("failure");
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0]["call"], "CreateFileA");
-    EXPECT_TRUE(failures[0]["path"].get<std::string>().starts_with("C:\\missing\\~tx"));
+    EXPECT_TRUE(failures[0]["path"].get<std::string>().starts_with(root.Path("missing\\~tx")));
     EXPECT_EQ(failures[0]["code"], 3);  // ERROR_PATH_NOT_FOUND
-    EXPECT_EQ(failures[0]["text"], "No such file or directory");
+#ifndef _WIN32
+    EXPECT_EQ(failures[0]["text"], "No such file or directory");  // Windows words it itself
+#endif
 }

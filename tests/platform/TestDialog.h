@@ -10,18 +10,20 @@
 #include <vector>
 
 inline constexpr int kMonth = 101, kPath = 102, kFirst = 103, kSecond = 104, kExecute = 105, kCancel = 106,
-                     kDisabled = 107, kLabel = 108;
+                     kDisabled = 107, kLabel = 108, kHidden = 109;
 
+inline constexpr DWORD kShown = WS_CHILD | WS_VISIBLE;
 inline constexpr ControlResource kTestControls[] = {
-    {IDC_STATIC, ControlKind::Static, "月", 0, 0, 10, 10, SS_LEFT},
-    {kMonth, ControlKind::Edit, "", 0, 0, 10, 10, WS_TABSTOP | ES_NUMBER | ES_RIGHT},
-    {kPath, ControlKind::Edit, "", 0, 0, 10, 10, WS_TABSTOP | ES_AUTOHSCROLL},
-    {kFirst, ControlKind::RadioButton, "一", 0, 0, 10, 10, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON},
-    {kSecond, ControlKind::RadioButton, "二", 0, 0, 10, 10, BS_AUTORADIOBUTTON},
-    {kExecute, ControlKind::PushButton, "実行(F12)", 0, 0, 10, 10, WS_TABSTOP | WS_GROUP},
-    {kCancel, ControlKind::PushButton, "キャンセル", 0, 0, 10, 10, WS_TABSTOP},
-    {kDisabled, ControlKind::PushButton, "無効", 0, 0, 10, 10, WS_TABSTOP | WS_DISABLED},
-    {kLabel, ControlKind::Static, "", 0, 0, 10, 10, SS_LEFT},
+    {IDC_STATIC, ControlKind::Static, "月", 0, 0, 10, 10, kShown | SS_LEFT},
+    {kMonth, ControlKind::Edit, "", 0, 0, 10, 10, kShown | WS_TABSTOP | ES_NUMBER | ES_RIGHT},
+    {kPath, ControlKind::Edit, "", 0, 0, 10, 10, kShown | WS_TABSTOP | ES_AUTOHSCROLL},
+    {kFirst, ControlKind::RadioButton, "一", 0, 0, 10, 10, kShown | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON},
+    {kSecond, ControlKind::RadioButton, "二", 0, 0, 10, 10, kShown | BS_AUTORADIOBUTTON},
+    {kExecute, ControlKind::PushButton, "実行(F12)", 0, 0, 10, 10, kShown | WS_TABSTOP | WS_GROUP},
+    {kCancel, ControlKind::PushButton, "キャンセル", 0, 0, 10, 10, kShown | WS_TABSTOP},
+    {kDisabled, ControlKind::PushButton, "無効", 0, 0, 10, 10, kShown | WS_TABSTOP | WS_DISABLED},
+    {kLabel, ControlKind::Static, "", 0, 0, 10, 10, kShown | SS_LEFT},
+    {kHidden, ControlKind::PushButton, "隠し", 0, 0, 10, 10, WS_CHILD | WS_TABSTOP},  // no WS_VISIBLE
 };
 
 inline constexpr DialogResource kTestDialog{200, "テスト", "ＭＳ Ｐゴシック", 9, 100, 100,
