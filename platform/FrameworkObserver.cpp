@@ -1,12 +1,7 @@
 #include "platform/FrameworkObserver.h"
 
-namespace {
+#include "platform/Replaceable.h"
 
-FrameworkObserver silentObserver;
-FrameworkObserver* observer = &silentObserver;
+FrameworkObserver& Observer() { return Installed<FrameworkObserver>().Get(); }
 
-}  // namespace
-
-FrameworkObserver& Observer() { return *observer; }
-
-void SetObserver(FrameworkObserver* replacement) { observer = replacement ? replacement : &silentObserver; }
+void SetObserver(FrameworkObserver* replacement) { Installed<FrameworkObserver>().Set(replacement); }

@@ -1,12 +1,7 @@
 #include "platform/ServiceSeams.h"
 
-namespace {
+#include "platform/Replaceable.h"
 
-ServiceSeams noSeams;
-ServiceSeams* seams = &noSeams;
+ServiceSeams& Seams() { return Installed<ServiceSeams>().Get(); }
 
-}  // namespace
-
-ServiceSeams& Seams() { return *seams; }
-
-void SetSeams(ServiceSeams* replacement) { seams = replacement ? replacement : &noSeams; }
+void SetSeams(ServiceSeams* replacement) { Installed<ServiceSeams>().Set(replacement); }
