@@ -307,3 +307,31 @@ TEST(ModalLoop, TheCallingProgramsWindowIsNoWindowTheLoopTouches) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(Events("parent").empty());
 }
+
+#ifdef _WIN32
+// A real window stands for the calling program's: it owns the dialog given it as parent, and
+// the run keeps it disabled although a message box it owns enables it again when it ends.
+TEST(Owners, ARealCallingWindowOwnsTheDialogAndStaysDisabled) {
+    Session session("key Esc\n");
+    const HWND caller = ::CreateWindowExW(0, L"STATIC", L"caller", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                          nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(caller, nullptr);
+    platform::EnableWindow(caller, FALSE);  // as the run does at its start
+    platform::MessageBox(caller, "text", "caption", MB_OK);
+    EXPECT_FALSE(::IsWindowEnabled(caller));
+
+    struct OwnerProbe : TestDialog {
+        using TestDialog::TestDialog;
+        HWND owner = nullptr;
+        BOOL OnInitDialog() override {
+            owner = ::GetWindow(m_hWnd, GW_OWNER);
+            return TestDialog::OnInitDialog();
+        }
+    } dialog(CWnd::FromHandle(caller));
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.owner, caller);
+    EXPECT_FALSE(::IsWindowEnabled(caller));  // the loop leaves a disabled owner alone
+    EXPECT_EQ(Events("msgbox").at(0)["owner"], 0);  // the calling program's window
+    ::DestroyWindow(caller);
+}
+#endif
