@@ -1,6 +1,6 @@
-// Tells a scripted run that waits for ever from one that works: a backend whose script is fed
-// from a timer in the message loops reports each tick and each step delivered; the run has
-// stalled when the loops ticked on for the limit without a step delivered. A gap between two
+// Tells a scripted run that waits for ever from one that works: a watchdog that ticks while a
+// system dialog's own loop runs reports each tick and each answer delivered; the run has
+// stalled when the loop ticked on for the limit without an answer delivered. A gap between two
 // ticks longer than workGap is the program at work (no loop ran) and starts the clock again,
 // so a long aggregation never counts as waiting.
 #pragma once
