@@ -4,8 +4,34 @@
 #include "platform/WinTypes.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+
+// A backend's open file behind CFile: each call one or two system calls on it.
+class OpenedFile {
+public:
+    OpenedFile(bool writable, std::string path) : writable_(writable), path_(std::move(path)) {}
+    virtual ~OpenedFile() = default;  // closes the system's file
+    OpenedFile(const OpenedFile&) = delete;
+    OpenedFile& operator=(const OpenedFile&) = delete;
+
+    // One whole write or none: a part the system wrote is taken back, its failure kept.
+    virtual bool WriteWhole(const void* data, UINT count) = 0;
+    // What one system read gives; 0 at the end or on failure.
+    virtual UINT ReadSome(void* buffer, UINT count) = 0;
+    virtual std::uint64_t Length() const = 0;
+    // Reports the failed write (injected: refused by the service seams, as a full disk would)
+    // with the path; answers FALSE.
+    virtual BOOL WriteFailed(bool injected) = 0;
+
+    bool Writable() const { return writable_; }
+    const std::string& Path() const { return path_; }
+
+private:
+    bool writable_;
+    std::string path_;  // as the program named it, for failure events
+};
 
 class CFile {
 public:
@@ -26,19 +52,19 @@ public:
     CFile() = default;
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
-    ~CFile();
+    ~CFile() { Close(); }
 
     BOOL Open(const std::string& path, UINT flags);
     // The whole buffer in one write, or FALSE (nothing written) when the system refuses it.
     BOOL Write(const void* data, UINT count);
     // Answers the number of bytes read, 0 at the end or on failure.
     UINT Read(void* buffer, UINT count);
-    std::uint64_t GetLength() const;
-    void Close();
-    bool IsOpen() const { return handle_ != nullptr; }
+    std::uint64_t GetLength() const { return file_ ? file_->Length() : 0; }
+    void Close() { file_.reset(); }
+    bool IsOpen() const { return file_ != nullptr; }
 
 private:
-    void* handle_ = nullptr;  // the backend's open file
+    std::unique_ptr<OpenedFile> file_;
 };
 
 // What an Open with these flags asks for, the same in every backend.
@@ -54,14 +80,4 @@ struct FileOpening {
     // The refusal that the service seams inject into this open of a file named name: its error
     // code (ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION), else ERROR_SUCCESS.
     DWORD InjectedRefusal(std::string_view name) const;
-};
-
-// A backend's open file behind CFile's handle.
-template <class Handle>
-struct BackendFile {
-    Handle handle;
-    bool writable;
-    std::string path;  // as the program named it, for failure events
-
-    static BackendFile* Of(void* opaque) { return static_cast<BackendFile*>(opaque); }
 };

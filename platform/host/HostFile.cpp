@@ -1,7 +1,6 @@
 // CFile over host files: share modes as Windows enforces them between opens (flock), create
 // that truncates only after the share check, one system write per Write call.
 #include "platform/CFile.h"
-#include "platform/ServiceSeams.h"
 #include "platform/host/HostWorld.h"
 
 #include <fcntl.h>
@@ -13,9 +12,40 @@
 
 namespace {
 
-using HostFile = BackendFile<int>;
+// A short write leaves no part behind, as the whole-or-nothing contract promises.
+void TakeBack(int fd, ssize_t written) {
+    const off_t end = ::lseek(fd, 0, SEEK_CUR) - written;
+    if (end >= 0 && ::ftruncate(fd, end) == 0) ::lseek(fd, end, SEEK_SET);
+}
 
-HostFile* Of(void* handle) { return HostFile::Of(handle); }
+class HostFile final : public OpenedFile {
+public:
+    HostFile(int fd, bool writable, const std::string& path) : OpenedFile(writable, path), fd_(fd) {}
+    ~HostFile() override { ::close(fd_); }  // releases the lock
+
+    bool WriteWhole(const void* data, UINT count) override {
+        const ssize_t written = ::write(fd_, data, count);
+        error_ = written < 0 ? errno : ENOSPC;
+        if (written > 0 && written != static_cast<ssize_t>(count)) TakeBack(fd_, written);
+        return written == static_cast<ssize_t>(count);
+    }
+    UINT ReadSome(void* buffer, UINT count) override {
+        const ssize_t got = ::read(fd_, buffer, count);
+        return got > 0 ? static_cast<UINT>(got) : 0;
+    }
+    std::uint64_t Length() const override {
+        struct stat status;
+        return ::fstat(fd_, &status) == 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
+    }
+    BOOL WriteFailed(bool injected) override {
+        errno = injected ? ENOSPC : error_;
+        return World().FailedWithErrno("WriteFile", Path());
+    }
+
+private:
+    int fd_;
+    int error_ = ENOSPC;
+};
 
 constexpr const char* kCall = "CreateFileA";
 
@@ -25,15 +55,7 @@ bool Exclusive(UINT flags) {
     return share == CFile::shareExclusive || share == 0;
 }
 
-// A short write leaves no part behind, as the whole-or-nothing contract promises.
-void TakeBack(int fd, ssize_t written) {
-    const off_t end = ::lseek(fd, 0, SEEK_CUR) - written;
-    if (end >= 0 && ::ftruncate(fd, end) == 0) ::lseek(fd, end, SEEK_SET);
-}
-
 }  // namespace
-
-CFile::~CFile() { Close(); }
 
 BOOL CFile::Open(const std::string& path, UINT flags) {
     Close();
@@ -65,48 +87,6 @@ BOOL CFile::Open(const std::string& path, UINT flags) {
         ::close(fd);
         return FALSE;
     }
-    handle_ = new HostFile{fd, writable, path};
+    file_ = std::make_unique<HostFile>(fd, writable, path);
     return TRUE;
-}
-
-BOOL CFile::Write(const void* data, UINT count) {
-    HostFile* file = Of(handle_);
-    if (!file || !file->writable) return FALSE;
-    HostWorld& world = World();
-    int error = ENOSPC;  // an injected failure stands for a full disk
-    const bool written = SeamedWrite(count, [&] {
-        const ssize_t written = ::write(file->handle, data, count);
-        if (written < 0) error = errno;
-        if (written > 0 && written != static_cast<ssize_t>(count)) TakeBack(file->handle, written);
-        return written == static_cast<ssize_t>(count);
-    });
-    if (written) return TRUE;
-    errno = error;
-    return world.FailedWithErrno("WriteFile", file->path);
-}
-
-UINT CFile::Read(void* buffer, UINT count) {
-    HostFile* file = Of(handle_);
-    if (!file) return 0;
-    UINT total = 0;
-    while (total < count) {
-        const ssize_t got = ::read(file->handle, static_cast<char*>(buffer) + total, count - total);
-        if (got <= 0) break;
-        total += static_cast<UINT>(got);
-    }
-    return total;
-}
-
-std::uint64_t CFile::GetLength() const {
-    const HostFile* file = Of(handle_);
-    struct stat status;
-    return file && ::fstat(file->handle, &status) == 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
-}
-
-void CFile::Close() {
-    if (HostFile* file = Of(handle_)) {
-        ::close(file->handle);  // releases the lock
-        delete file;
-    }
-    handle_ = nullptr;
 }

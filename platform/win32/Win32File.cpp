@@ -2,16 +2,11 @@
 // and the injected faults consulted before the real call.
 #include "platform/CFile.h"
 #include "platform/MbcsText.h"
-#include "platform/ServiceSeams.h"
 #include "platform/win32/Win32World.h"
 
 #include <algorithm>
 
 namespace {
-
-using Win32File = BackendFile<HANDLE>;
-
-Win32File* Of(void* handle) { return Win32File::Of(handle); }
 
 constexpr const char* kCall = "CreateFileA";
 
@@ -39,9 +34,36 @@ void TakeBack(HANDLE handle, DWORD written) {
     if (::SetFilePointerEx(handle, back, nullptr, FILE_CURRENT)) ::SetEndOfFile(handle);
 }
 
-}  // namespace
+class Win32File final : public OpenedFile {
+public:
+    Win32File(HANDLE handle, bool writable, const std::string& path) : OpenedFile(writable, path), handle_(handle) {}
+    ~Win32File() override { ::CloseHandle(handle_); }
 
-CFile::~CFile() { Close(); }
+    bool WriteWhole(const void* data, UINT count) override {
+        DWORD done = 0;
+        const bool whole = ::WriteFile(handle_, data, count, &done, nullptr) && done == count;
+        if (!whole) error_ = ::GetLastError() != ERROR_SUCCESS ? ::GetLastError() : ERROR_DISK_FULL;
+        if (!whole && done > 0) TakeBack(handle_, done);
+        return whole;
+    }
+    UINT ReadSome(void* buffer, UINT count) override {
+        DWORD got = 0;
+        return ::ReadFile(handle_, buffer, count, &got, nullptr) ? got : 0;
+    }
+    std::uint64_t Length() const override {
+        LARGE_INTEGER size{};
+        return ::GetFileSizeEx(handle_, &size) ? static_cast<std::uint64_t>(size.QuadPart) : 0;
+    }
+    BOOL WriteFailed(bool injected) override {
+        return World().Failed("WriteFile", Path(), injected ? ERROR_DISK_FULL : error_);
+    }
+
+private:
+    HANDLE handle_;
+    DWORD error_ = ERROR_DISK_FULL;
+};
+
+}  // namespace
 
 BOOL CFile::Open(const std::string& path, UINT flags) {
     Close();
@@ -56,47 +78,6 @@ BOOL CFile::Open(const std::string& path, UINT flags) {
     const HANDLE handle =
         ::CreateFileA(path.c_str(), access, ShareMode(flags), nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return changes ? world.Failed(kCall, path) : FALSE;
-    handle_ = new Win32File{handle, opening.writable, path};
+    file_ = std::make_unique<Win32File>(handle, opening.writable, path);
     return TRUE;
-}
-
-BOOL CFile::Write(const void* data, UINT count) {
-    Win32File* file = Of(handle_);
-    if (!file || !file->writable) return FALSE;
-    Win32World& world = World();
-    DWORD error = ERROR_DISK_FULL;  // an injected failure stands for a full disk
-    const bool written = SeamedWrite(count, [&] {
-        DWORD done = 0;
-        const bool whole = ::WriteFile(file->handle, data, count, &done, nullptr) && done == count;
-        if (!whole) error = ::GetLastError() != ERROR_SUCCESS ? ::GetLastError() : ERROR_DISK_FULL;
-        if (!whole && done > 0) TakeBack(file->handle, done);
-        return whole;
-    });
-    return written || world.Failed("WriteFile", file->path, error);
-}
-
-UINT CFile::Read(void* buffer, UINT count) {
-    Win32File* file = Of(handle_);
-    if (!file) return 0;
-    UINT total = 0;
-    while (total < count) {
-        DWORD got = 0;
-        if (!::ReadFile(file->handle, static_cast<char*>(buffer) + total, count - total, &got, nullptr) || got == 0) break;
-        total += got;
-    }
-    return total;
-}
-
-std::uint64_t CFile::GetLength() const {
-    const Win32File* file = Of(handle_);
-    LARGE_INTEGER size{};
-    return file && ::GetFileSizeEx(file->handle, &size) ? static_cast<std::uint64_t>(size.QuadPart) : 0;
-}
-
-void CFile::Close() {
-    if (Win32File* file = Of(handle_)) {
-        ::CloseHandle(file->handle);
-        delete file;
-    }
-    handle_ = nullptr;
 }
